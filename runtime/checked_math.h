@@ -1,0 +1,14 @@
+#pragma once
+
+namespace runtime {
+
+// Arithmetic that raises RuntimeError on an overflow to infinity
+// (ErrorKind::Overflow), a zero divisor (ErrorKind::DivisionByZero) or a
+// result that is not a number (ErrorKind::InvalidOperation). Underflow and
+// rounding raise nothing.
+double Add(double a, double b);
+double Sub(double a, double b);
+double Mul(double a, double b);
+double Div(double a, double b);
+
+} // namespace runtime

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "number_format.h"
+
+#include <string>
+#include <string_view>
+
+namespace runtime {
+
+// True when the whole text is a number in the locale: optional blanks around,
+// optional sign, digits with at most one decimal separator, strict digit
+// grouping in the integer part, optional exponent; false as well when the
+// value's magnitude overflows a double, so TextToDouble never fails on a text
+// that IsNumber accepts.
+bool IsNumber(std::string_view text, const NumberFormat &format);
+
+// The value of a text that IsNumber accepts; any other text raises
+// RuntimeError(ErrorKind::UnreadableText).
+double TextToDouble(std::string_view text, const NumberFormat &format);
+
+// At most 15 significant digits, no trailing zeros or separator, the locale's
+// decimal separator, no grouping; exponent form ("1E-05", "1.5E+15") when the
+// decimal exponent after rounding is below -4 or above 14.
+std::string DoubleToText(double x, const NumberFormat &format);
+
+// Decimal text of an integer: "0" for 0, "-5" for -5.
+std::string IntToText(int n);
+
+// x rounded to `decimals` decimals, an exact half going to the even digit.
+// Values too large to carry such decimals come back unchanged.
+double RoundDecimals(double x, int decimals);
+
+// Exact, case-sensitive equality of two texts.
+bool TextEquals(std::string_view a, std::string_view b);
+
+} // namespace runtime
