@@ -1,0 +1,226 @@
+#include "frm_tolvarine.h"
+
+#include "runtime_error.h"
+#include "user_edit.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace window {
+namespace {
+
+constexpr std::size_t kInputLimit = 6;
+
+std::vector<std::string> CapacitanceUnits() { return {"pF", "nF", "uF"}; }
+std::vector<std::string> VoltageUnits() { return {"uV", "mV", "V", "kV"}; }
+
+// Keeps the nesting depth right whichever way a handler leaves.
+class DepthGuard {
+public:
+    explicit DepthGuard(int &depth) : m_depth(depth) { ++m_depth; }
+    ~DepthGuard() { --m_depth; }
+    DepthGuard(const DepthGuard &) = delete;
+    DepthGuard &operator=(const DepthGuard &) = delete;
+
+private:
+    int &m_depth;
+};
+
+} // namespace
+
+LabelArray03::LabelArray03(std::string caption0, std::string caption3)
+    : m_0(std::move(caption0))
+    , m_3(std::move(caption3))
+{
+}
+
+Label &LabelArray03::operator[](int index)
+{
+    return const_cast<Label &>(std::as_const(*this)[index]);
+}
+
+const Label &LabelArray03::operator[](int index) const
+{
+    if (index == 0)
+        return m_0;
+    if (index == 3)
+        return m_3;
+    throw std::out_of_range("lblEticheteS has the elements 0 and 3 only");
+}
+
+// The design values: what every control holds when the window has just been
+// created, before the load notification.
+frmTolvarine::frmTolvarine(runtime::NumberFormat format)
+    : txtCs{TextField(*this, {Control::txtCs, 0}, "0", FieldKind::Editable, kInputLimit),
+            TextField(*this, {Control::txtCs, 1}, "0", FieldKind::Editable, kInputLimit),
+            TextField(*this, {Control::txtCs, 2}, "0", FieldKind::Editable, kInputLimit),
+            TextField(*this, {Control::txtCs, 3}, "0", FieldKind::Editable, kInputLimit)}
+    , cboCs{PickList(*this, {Control::cboCs, 0}, CapacitanceUnits()),
+            PickList(*this, {Control::cboCs, 1}, CapacitanceUnits()),
+            PickList(*this, {Control::cboCs, 2}, CapacitanceUnits()),
+            PickList(*this, {Control::cboCs, 3}, CapacitanceUnits())}
+    , txtUst(*this, {Control::txtUst, 0}, "0", FieldKind::Editable, kInputLimit)
+    , cboUst(*this, {Control::cboUst, 0}, VoltageUnits())
+    , txtCst(*this, {Control::txtCst, 0}, "", FieldKind::ReadOnly)
+    , lblUMs("pF")
+    , lblEticheteS("Capacitate echivalentă:", "Tensiunea aplicată (~):")
+    , txtUs{TextField(*this, {Control::txtUs, 0}, "0", FieldKind::ReadOnly),
+            TextField(*this, {Control::txtUs, 1}, "0", FieldKind::ReadOnly),
+            TextField(*this, {Control::txtUs, 2}, "0", FieldKind::ReadOnly),
+            TextField(*this, {Control::txtUs, 3}, "0", FieldKind::ReadOnly)}
+    , txtUMUs{TextField(*this, {Control::txtUMUs, 0}, "", FieldKind::ReadOnly),
+              TextField(*this, {Control::txtUMUs, 1}, "", FieldKind::ReadOnly),
+              TextField(*this, {Control::txtUMUs, 2}, "", FieldKind::ReadOnly),
+              TextField(*this, {Control::txtUMUs, 3}, "", FieldKind::ReadOnly)}
+    , cmdClear("Sterge valori")
+    , lblEroare("")
+    , m_format(std::move(format))
+{
+    lblEroare.SetShown(false);
+}
+
+void frmTolvarine::Start(const std::function<void()> &show)
+{
+    Deliver({Control::frmTolvarine, 0}, Notification::Load);
+    if (show)
+        show();
+}
+
+void frmTolvarine::Raise(ControlId id, Notification notification) { Deliver(id, notification); }
+
+// Every handler runs here. A runtime error ends the run in which it arose and
+// no more: a nested run ends, and the run around it goes on after the
+// assignment that raised it. The failed computation has already put its
+// message on the window.
+void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii)
+{
+    const DepthGuard guard(m_depth);
+    if (m_observer)
+        m_observer->Delivered(id, notification, m_depth);
+    const auto index = static_cast<std::int16_t>(id.index);
+    try {
+        switch (id.control) {
+        case Control::frmTolvarine:
+            if (notification == Notification::Load)
+                Form_Load();
+            else if (notification == Notification::KeyPress && keyAscii)
+                Form_KeyPress(*keyAscii);
+            break;
+        case Control::cmdClear:
+            if (notification == Notification::Click)
+                cmdClear_Click();
+            break;
+        case Control::txtCs:
+            if (notification == Notification::Change)
+                txtCs_Change(index);
+            break;
+        case Control::txtUst:
+            if (notification == Notification::Change)
+                txtUst_Change();
+            break;
+        case Control::cboCs:
+            if (notification == Notification::Click)
+                cboCs_Click(index);
+            else if (notification == Notification::Change)
+                cboCs_Change(index);
+            break;
+        case Control::cboUst:
+            if (notification == Notification::Click)
+                cboUst_Click();
+            else if (notification == Notification::Change)
+                cboUst_Change();
+            break;
+        default: // result fields and labels have no handlers
+            break;
+        }
+    } catch (const runtime::RuntimeError &) {
+    }
+}
+
+frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view proposed,
+                                                 std::size_t caret)
+{
+    TextField &field = MutableField(id);
+    if (field.ReadOnly() || !field.Shown())
+        return {false, caret};
+    EditedText edited = ApplyUserEdit(field.Text(), proposed, caret, field.Limit());
+    if (!edited.changed)
+        return {false, edited.caret};
+    const std::string typed = edited.text;
+    field.SetText(std::move(edited.text));
+    // Where the handler replaced the text, the caret goes to its end.
+    const std::size_t caretAfter =
+        field.Text() == typed ? edited.caret : CharacterCount(field.Text());
+    return {true, caretAfter};
+}
+
+void frmTolvarine::UserChoose(ControlId id, int entry)
+{
+    if (id.control == Control::cboUst)
+        cboUst.Choose(entry);
+    else if (id.control == Control::cboCs)
+        cboCs.at(static_cast<std::size_t>(id.index)).Choose(entry);
+    else
+        throw std::invalid_argument("not a list");
+}
+
+void frmTolvarine::UserClick(ControlId id)
+{
+    if (id.control == Control::cmdClear)
+        Deliver(id, Notification::Click);
+}
+
+bool frmTolvarine::UserKeyPress(std::int16_t keyAscii)
+{
+    Deliver({Control::frmTolvarine, 0}, Notification::KeyPress, &keyAscii);
+    return !m_endRequested && keyAscii != 0;
+}
+
+const TextField &frmTolvarine::Field(ControlId id) const
+{
+    return const_cast<frmTolvarine *>(this)->MutableField(id);
+}
+
+TextField &frmTolvarine::MutableField(ControlId id)
+{
+    const auto k = static_cast<std::size_t>(id.index);
+    switch (id.control) {
+    case Control::txtCs:
+        return txtCs.at(k);
+    case Control::txtUst:
+        return txtUst;
+    case Control::txtCst:
+        return txtCst;
+    case Control::txtUs:
+        return txtUs.at(k);
+    case Control::txtUMUs:
+        return txtUMUs.at(k);
+    default:
+        throw std::invalid_argument("not a text field");
+    }
+}
+
+const PickList &frmTolvarine::List(ControlId id) const
+{
+    if (id.control == Control::cboUst)
+        return cboUst;
+    if (id.control == Control::cboCs)
+        return cboCs.at(static_cast<std::size_t>(id.index));
+    throw std::invalid_argument("not a list");
+}
+
+const Label &frmTolvarine::LabelOf(ControlId id) const
+{
+    switch (id.control) {
+    case Control::lblUMs:
+        return lblUMs;
+    case Control::lblEticheteS:
+        return lblEticheteS[id.index];
+    case Control::lblEroare:
+        return lblEroare;
+    default:
+        throw std::invalid_argument("not a label");
+    }
+}
+
+} // namespace window

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "control_id.h"
+#include "controls.h"
+#include "number_format.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace window {
+
+// The label array lblEticheteS has the elements 0 and 3 only.
+class LabelArray03 {
+public:
+    LabelArray03(std::string caption0, std::string caption3);
+    Label &operator[](int index);
+    const Label &operator[](int index) const;
+
+private:
+    Label m_0;
+    Label m_3;
+};
+
+// Sees every notification that the window delivers, with the nesting depth at
+// which its handler runs (1 for a notification from the user).
+class DeliveryObserver {
+public:
+    virtual void Delivered(ControlId id, Notification notification, int depth) = 0;
+
+protected:
+    ~DeliveryObserver() = default;
+};
+
+// The single window of the program: its controls hold the whole state, its
+// handlers answer the notifications, and three private procedures compute the
+// results. Toolkit-neutral: a view mirrors the controls and hands the user's
+// actions to the User* entry points.
+class frmTolvarine final : private NotificationSink {
+public:
+    explicit frmTolvarine(runtime::NumberFormat format);
+    frmTolvarine(const frmTolvarine &) = delete;
+    frmTolvarine &operator=(const frmTolvarine &) = delete;
+
+    // Start-up: raises the load notification on the design values, then shows
+    // the window through `show`.
+    void Start(const std::function<void()> &show);
+
+    // The user's actions, delivered one at a time.
+    // An edit of a text field: the field's whole new text with the caret after
+    // what was typed; the limit of the field is applied. Returns the text and
+    // caret the field holds afterwards.
+    struct EditOutcome {
+        bool accepted = false;
+        std::size_t caret = 0;
+    };
+    EditOutcome UserEdit(ControlId field, std::string_view proposed, std::size_t caret);
+    void UserChoose(ControlId list, int entry);
+    void UserClick(ControlId button);
+    // A typed character, previewed by the window. Returns true when the key
+    // goes on to the control that has the focus.
+    bool UserKeyPress(std::int16_t keyAscii);
+
+    // Set once Esc has asked the program to end; the program's shell ends it.
+    bool EndRequested() const { return m_endRequested; }
+
+    // Read access for views and tests.
+    const TextField &Field(ControlId id) const;
+    const PickList &List(ControlId id) const;
+    const Label &LabelOf(ControlId id) const;
+    const runtime::NumberFormat &Format() const { return m_format; }
+
+    std::size_t RecalculateRuns() const { return m_recalculateRuns; }
+    void SetObserver(DeliveryObserver *observer) { m_observer = observer; }
+
+    // Controls, named as the window names them.
+    std::array<TextField, 4> txtCs;
+    std::array<PickList, 4> cboCs;
+    TextField txtUst;
+    PickList cboUst;
+    TextField txtCst;
+    Label lblUMs;
+    LabelArray03 lblEticheteS;
+    std::array<TextField, 4> txtUs;
+    std::array<TextField, 4> txtUMUs;
+    Button cmdClear;
+    Label lblEroare;
+
+private:
+    friend struct FormTestAccess; // lets tests run the private procedures alone
+
+    void Raise(ControlId id, Notification notification) override;
+    void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
+
+    // Handlers.
+    void Form_Load();
+    void Form_KeyPress(std::int16_t &KeyAscii);
+    void cmdClear_Click();
+    void txtCs_Change(std::int16_t Index);
+    void txtUst_Change();
+    void cboCs_Click(std::int16_t Index);
+    void cboCs_Change(std::int16_t Index);
+    void cboUst_Click();
+    void cboUst_Change();
+    void ValidateInput(TextField &field);
+    void ResetInputs();
+
+    // Private procedures of the calculation.
+    void Recalculate();
+    void ComputeResults();
+    void ShowError(const std::string &message);
+    void ScaleCapacitance();
+    void ScaleVoltages();
+
+    TextField &MutableField(ControlId id);
+
+    runtime::NumberFormat m_format;
+    DeliveryObserver *m_observer = nullptr;
+    std::size_t m_recalculateRuns = 0;
+    int m_depth = 0;
+    bool m_endRequested = false;
+};
+
+} // namespace window
