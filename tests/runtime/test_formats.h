@@ -1,0 +1,54 @@
+#pragma once
+
+// Locales shared by the runtime tests.
+
+#include "number_format.h"
+
+#include <ostream>
+#include <string>
+
+namespace runtime_test {
+
+// A made-up locale whose separators are both multi-byte: the middle dot U+00B7
+// as decimal separator and the narrow no-break space U+202F as group separator.
+inline runtime::NumberFormat MiddleDotFormat() {
+    return {"\u00B7", "\u202F"};
+}
+
+// A locale with no digit grouping at all.
+inline runtime::NumberFormat UngroupedFormat() {
+    return {".", ""};
+}
+
+// The text with every "." replaced by the locale's decimal separator, so that
+// one expected English text serves every locale.
+inline std::string Localized(const std::string &english, const runtime::NumberFormat &format) {
+    std::string text;
+    for (char c : english) {
+        if (c == '.') {
+            text += format.decimal;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+// Readable form of a text for failure messages: bytes outside printable ASCII
+// as \xNN.
+inline std::string Visible(const std::string &text) {
+    static const char *hex = "0123456789ABCDEF";
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0xF];
+        }
+    }
+    return out + "\"";
+}
+
+} // namespace runtime_test
