@@ -21,8 +21,7 @@ using runtime::TextEquals;
 
 // A failed run leaves no value from earlier input and no partial sum on the
 // window, only the message; the error then ends the handler that ran it.
-void frmTolvarine::Recalculate()
-{
+void frmTolvarine::Recalculate() {
     ++m_recalculateRuns;
     try {
         ComputeResults();
@@ -34,8 +33,7 @@ void frmTolvarine::Recalculate()
     lblEroare.SetShown(false);
 }
 
-void frmTolvarine::ShowError(const std::string &message)
-{
+void frmTolvarine::ShowError(const std::string &message) {
     txtCst.SetText("");
     lblUMs.SetCaption("");
     for (std::size_t k = 0; k < 4; ++k) {
@@ -46,8 +44,7 @@ void frmTolvarine::ShowError(const std::string &message)
     lblEroare.SetShown(true);
 }
 
-void frmTolvarine::ComputeResults()
-{
+void frmTolvarine::ComputeResults() {
     const auto number = [this](const TextField &field) {
         return runtime::TextToDouble(field.Text(), m_format);
     };
@@ -116,7 +113,8 @@ void frmTolvarine::ComputeResults()
     // Written in volts, unrounded: the ranging rounds in the unit it shows.
     for (std::size_t i = 1; i <= 4; ++i) {
         if (capacitance[i] != 0)
-            txtUs[i - 1].SetText(DoubleToText(Div(Mul(volts, equivalent), capacitance[i]), m_format));
+            txtUs[i - 1].SetText(
+                DoubleToText(Div(Mul(volts, equivalent), capacitance[i]), m_format));
         else
             txtUs[i - 1].SetText(IntToText(0));
     }

@@ -15,8 +15,7 @@ using runtime::RoundDecimals;
 
 // The equivalent capacitance, in pF on entry, in pF, nF or uF on return. The
 // nF test reads the rounded value, so 999.9996 nF goes on to 1 uF.
-void frmTolvarine::ScaleCapacitance()
-{
+void frmTolvarine::ScaleCapacitance() {
     const auto value = [this] { return runtime::TextToDouble(txtCst.Text(), m_format); };
     if (value() < 1000) {
         lblUMs.SetCaption("pF");
@@ -34,8 +33,7 @@ void frmTolvarine::ScaleCapacitance()
 // Each capacitor voltage, in volts on entry, in uV, mV, V, kV or MV on return,
 // rounded to three decimals of that unit. A value that rounds to 1000 of its
 // unit moves on to the next one; a voltage of 0 has no unit.
-void frmTolvarine::ScaleVoltages()
-{
+void frmTolvarine::ScaleVoltages() {
     static const std::array<const char *, 5> units = {"uV", "mV", "V", "kV", "MV"};
     for (std::size_t k = 0; k < 4; ++k) {
         const double v = runtime::TextToDouble(txtUs[k].Text(), m_format);

@@ -12,12 +12,9 @@ TextField::TextField(NotificationSink &sink, ControlId id, std::string designTex
     , m_id(id)
     , m_text(std::move(designText))
     , m_kind(kind)
-    , m_limit(limit)
-{
-}
+    , m_limit(limit) {}
 
-void TextField::SetText(std::string text)
-{
+void TextField::SetText(std::string text) {
     // An unchanged text raises nothing; no result depends on it.
     if (text == m_text)
         return;
@@ -29,18 +26,14 @@ void TextField::SetText(std::string text)
 PickList::PickList(NotificationSink &sink, ControlId id, std::vector<std::string> entries)
     : m_sink(sink)
     , m_id(id)
-    , m_entries(std::move(entries))
-{
-}
+    , m_entries(std::move(entries)) {}
 
-const std::string &PickList::Text() const
-{
+const std::string &PickList::Text() const {
     static const std::string none;
     return m_chosen < 0 ? none : m_entries[static_cast<std::size_t>(m_chosen)];
 }
 
-void PickList::SetText(const std::string &text)
-{
+void PickList::SetText(const std::string &text) {
     const auto found = std::find(m_entries.begin(), m_entries.end(), text);
     if (found == m_entries.end())
         throw std::invalid_argument("no such entry: " + text);
@@ -51,8 +44,7 @@ void PickList::SetText(const std::string &text)
     m_sink.Raise(m_id, Notification::Click);
 }
 
-void PickList::Choose(int entry)
-{
+void PickList::Choose(int entry) {
     if (entry < 0 || entry >= ListCount())
         throw std::out_of_range("no such entry");
     m_chosen = entry;

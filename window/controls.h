@@ -48,7 +48,9 @@ public:
     const std::string &Text() const;
     void SetText(const std::string &text);
 
-    const std::string &List(int entry) const { return m_entries.at(static_cast<std::size_t>(entry)); }
+    const std::string &List(int entry) const {
+        return m_entries.at(static_cast<std::size_t>(entry));
+    }
     int ListCount() const { return static_cast<int>(m_entries.size()); }
     // The chosen entry, or -1 while none is chosen.
     int ListIndex() const { return m_chosen; }
@@ -67,7 +69,8 @@ private:
 // A label: its caption and visibility change without any notification.
 class Label {
 public:
-    explicit Label(std::string caption) : m_caption(std::move(caption)) {}
+    explicit Label(std::string caption)
+        : m_caption(std::move(caption)) {}
 
     const std::string &Caption() const { return m_caption; }
     void SetCaption(std::string caption) { m_caption = std::move(caption); }
@@ -81,7 +84,8 @@ private:
 
 class Button {
 public:
-    explicit Button(std::string caption) : m_caption(std::move(caption)) {}
+    explicit Button(std::string caption)
+        : m_caption(std::move(caption)) {}
     const std::string &Caption() const { return m_caption; }
 
 private:

@@ -2,8 +2,7 @@
 
 namespace window {
 
-std::string ErrorMessage(runtime::ErrorKind kind)
-{
+std::string ErrorMessage(runtime::ErrorKind kind) {
     switch (kind) {
     case runtime::ErrorKind::Overflow:
         return "Valoare prea mare: rezultatul depășește domeniul numeric. "

@@ -12,8 +12,7 @@ constexpr std::int16_t kEscape = 27;
 // Every capacitance with its first unit, every voltage "0" in volts. Each
 // assignment of an input or a list runs its handler, and so a recalculation,
 // before the next one.
-void frmTolvarine::ResetInputs()
-{
+void frmTolvarine::ResetInputs() {
     for (std::size_t k = 0; k < 4; ++k) {
         txtCs[k].SetText(runtime::IntToText(0));
         cboCs[k].SetText(cboCs[k].List(0));
@@ -24,15 +23,13 @@ void frmTolvarine::ResetInputs()
     cboUst.SetText(cboUst.List(2));
 }
 
-void frmTolvarine::Form_Load()
-{
+void frmTolvarine::Form_Load() {
     ResetInputs();
     lblUMs.SetCaption("pF");
     Recalculate();
 }
 
-void frmTolvarine::cmdClear_Click()
-{
+void frmTolvarine::cmdClear_Click() {
     ResetInputs();
     txtCst.SetText(runtime::IntToText(0));
     lblUMs.SetCaption("");
@@ -40,15 +37,22 @@ void frmTolvarine::cmdClear_Click()
     ScaleVoltages();
 }
 
-void frmTolvarine::Form_KeyPress(std::int16_t &KeyAscii)
-{
+void frmTolvarine::Form_KeyPress(std::int16_t &KeyAscii) {
     if (KeyAscii == kEscape)
         m_endRequested = true;
 }
 
-void frmTolvarine::cboCs_Click(std::int16_t) { Recalculate(); }
-void frmTolvarine::cboCs_Change(std::int16_t) { Recalculate(); }
-void frmTolvarine::cboUst_Click() { Recalculate(); }
-void frmTolvarine::cboUst_Change() { Recalculate(); }
+void frmTolvarine::cboCs_Click(std::int16_t) {
+    Recalculate();
+}
+void frmTolvarine::cboCs_Change(std::int16_t) {
+    Recalculate();
+}
+void frmTolvarine::cboUst_Click() {
+    Recalculate();
+}
+void frmTolvarine::cboUst_Change() {
+    Recalculate();
+}
 
 } // namespace window

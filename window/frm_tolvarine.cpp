@@ -11,13 +11,20 @@ namespace {
 
 constexpr std::size_t kInputLimit = 6;
 
-std::vector<std::string> CapacitanceUnits() { return {"pF", "nF", "uF"}; }
-std::vector<std::string> VoltageUnits() { return {"uV", "mV", "V", "kV"}; }
+std::vector<std::string> CapacitanceUnits() {
+    return {"pF", "nF", "uF"};
+}
+std::vector<std::string> VoltageUnits() {
+    return {"uV", "mV", "V", "kV"};
+}
 
 // Keeps the nesting depth right whichever way a handler leaves.
 class DepthGuard {
 public:
-    explicit DepthGuard(int &depth) : m_depth(depth) { ++m_depth; }
+    explicit DepthGuard(int &depth)
+        : m_depth(depth) {
+        ++m_depth;
+    }
     ~DepthGuard() { --m_depth; }
     DepthGuard(const DepthGuard &) = delete;
     DepthGuard &operator=(const DepthGuard &) = delete;
@@ -30,17 +37,13 @@ private:
 
 LabelArray03::LabelArray03(std::string caption0, std::string caption3)
     : m_0(std::move(caption0))
-    , m_3(std::move(caption3))
-{
-}
+    , m_3(std::move(caption3)) {}
 
-Label &LabelArray03::operator[](int index)
-{
+Label &LabelArray03::operator[](int index) {
     return const_cast<Label &>(std::as_const(*this)[index]);
 }
 
-const Label &LabelArray03::operator[](int index) const
-{
+const Label &LabelArray03::operator[](int index) const {
     if (index == 0)
         return m_0;
     if (index == 3)
@@ -74,26 +77,25 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format)
               TextField(*this, {Control::txtUMUs, 3}, "", FieldKind::ReadOnly)}
     , cmdClear("Sterge valori")
     , lblEroare("")
-    , m_format(std::move(format))
-{
+    , m_format(std::move(format)) {
     lblEroare.SetShown(false);
 }
 
-void frmTolvarine::Start(const std::function<void()> &show)
-{
+void frmTolvarine::Start(const std::function<void()> &show) {
     Deliver({Control::frmTolvarine, 0}, Notification::Load);
     if (show)
         show();
 }
 
-void frmTolvarine::Raise(ControlId id, Notification notification) { Deliver(id, notification); }
+void frmTolvarine::Raise(ControlId id, Notification notification) {
+    Deliver(id, notification);
+}
 
 // Every handler runs here. A runtime error ends the run in which it arose and
 // no more: a nested run ends, and the run around it goes on after the
 // assignment that raised it. The failed computation has already put its
 // message on the window.
-void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii)
-{
+void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii) {
     const DepthGuard guard(m_depth);
     if (m_observer)
         m_observer->Delivered(id, notification, m_depth);
@@ -138,8 +140,7 @@ void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t
 }
 
 frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view proposed,
-                                                 std::size_t caret)
-{
+                                                 std::size_t caret) {
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, caret};
@@ -154,8 +155,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view 
     return {true, caretAfter};
 }
 
-void frmTolvarine::UserChoose(ControlId id, int entry)
-{
+void frmTolvarine::UserChoose(ControlId id, int entry) {
     if (id.control == Control::cboUst)
         cboUst.Choose(entry);
     else if (id.control == Control::cboCs)
@@ -164,25 +164,21 @@ void frmTolvarine::UserChoose(ControlId id, int entry)
         throw std::invalid_argument("not a list");
 }
 
-void frmTolvarine::UserClick(ControlId id)
-{
+void frmTolvarine::UserClick(ControlId id) {
     if (id.control == Control::cmdClear)
         Deliver(id, Notification::Click);
 }
 
-bool frmTolvarine::UserKeyPress(std::int16_t keyAscii)
-{
+bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
     Deliver({Control::frmTolvarine, 0}, Notification::KeyPress, &keyAscii);
     return !m_endRequested && keyAscii != 0;
 }
 
-const TextField &frmTolvarine::Field(ControlId id) const
-{
+const TextField &frmTolvarine::Field(ControlId id) const {
     return const_cast<frmTolvarine *>(this)->MutableField(id);
 }
 
-TextField &frmTolvarine::MutableField(ControlId id)
-{
+TextField &frmTolvarine::MutableField(ControlId id) {
     const auto k = static_cast<std::size_t>(id.index);
     switch (id.control) {
     case Control::txtCs:
@@ -200,8 +196,7 @@ TextField &frmTolvarine::MutableField(ControlId id)
     }
 }
 
-const PickList &frmTolvarine::List(ControlId id) const
-{
+const PickList &frmTolvarine::List(ControlId id) const {
     if (id.control == Control::cboUst)
         return cboUst;
     if (id.control == Control::cboCs)
@@ -209,8 +204,7 @@ const PickList &frmTolvarine::List(ControlId id) const
     throw std::invalid_argument("not a list");
 }
 
-const Label &frmTolvarine::LabelOf(ControlId id) const
-{
+const Label &frmTolvarine::LabelOf(ControlId id) const {
     switch (id.control) {
     case Control::lblUMs:
         return lblUMs;

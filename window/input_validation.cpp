@@ -7,18 +7,18 @@
 
 namespace window {
 
-void frmTolvarine::txtCs_Change(std::int16_t Index)
-{
+void frmTolvarine::txtCs_Change(std::int16_t Index) {
     ValidateInput(txtCs.at(static_cast<std::size_t>(Index)));
 }
 
-void frmTolvarine::txtUst_Change() { ValidateInput(txtUst); }
+void frmTolvarine::txtUst_Change() {
+    ValidateInput(txtUst);
+}
 
 // The replacement always differs from the old text, so it raises the field's
 // change notification again; that nested run finds a number not below zero
 // and recalculates.
-void frmTolvarine::ValidateInput(TextField &field)
-{
+void frmTolvarine::ValidateInput(TextField &field) {
     if (!runtime::IsNumber(field.Text(), m_format)) {
         field.SetText(runtime::IntToText(0));
         return;

@@ -6,11 +6,12 @@
 namespace window {
 namespace {
 
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
 // Byte offsets at which each character starts, plus the end of the text.
-std::vector<std::size_t> CharacterStarts(std::string_view text)
-{
+std::vector<std::size_t> CharacterStarts(std::string_view text) {
     std::vector<std::size_t> starts;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (i == 0 || !IsContinuationByte(text[i]))
@@ -22,12 +23,13 @@ std::vector<std::size_t> CharacterStarts(std::string_view text)
 
 class Characters {
 public:
-    explicit Characters(std::string_view text) : m_text(text), m_starts(CharacterStarts(text)) {}
+    explicit Characters(std::string_view text)
+        : m_text(text)
+        , m_starts(CharacterStarts(text)) {}
 
     std::size_t Count() const { return m_starts.size() - 1; }
     std::string_view At(std::size_t i) const { return Slice(i, i + 1); }
-    std::string_view Slice(std::size_t from, std::size_t to) const
-    {
+    std::string_view Slice(std::size_t from, std::size_t to) const {
         return m_text.substr(m_starts[from], m_starts[to] - m_starts[from]);
     }
 
@@ -38,11 +40,12 @@ private:
 
 } // namespace
 
-std::size_t CharacterCount(std::string_view utf8) { return Characters(utf8).Count(); }
+std::size_t CharacterCount(std::string_view utf8) {
+    return Characters(utf8).Count();
+}
 
 EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, std::size_t caret,
-                         std::optional<std::size_t> limit)
-{
+                         std::optional<std::size_t> limit) {
     const Characters before(current);
     const Characters after(proposed);
     const std::size_t oldCount = before.Count();
@@ -51,8 +54,8 @@ EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, st
 
     // The untouched tail: common to both texts and not reaching before the caret.
     std::size_t tail = 0;
-    while (tail < oldCount && tail < newCount - caret
-           && before.At(oldCount - 1 - tail) == after.At(newCount - 1 - tail))
+    while (tail < oldCount && tail < newCount - caret &&
+           before.At(oldCount - 1 - tail) == after.At(newCount - 1 - tail))
         ++tail;
     // The untouched head, within what the tail leaves.
     std::size_t head = 0;
