@@ -7,16 +7,6 @@
 
 namespace runtime {
 
-// Value of the longest leading number of a text, in any locale (VB's Val):
-// "." is the only decimal point and there is no digit grouping; blanks, tabs
-// and line feeds are ignored wherever they stand; an optional sign, digits, an
-// optional fraction and an optional exponent ("e"/"E"/"d"/"D", optional sign,
-// digits; an unfinished exponent is ignored). Reading stops at the first other
-// character; 0 when the text starts with no number ("abc", "", "-", "."). A
-// value that overflows a double raises RuntimeError(ErrorKind::Overflow); one
-// that underflows reads as 0.
-double LeadingValue(std::string_view text);
-
 // True when the whole text is a number in the locale: optional blanks around,
 // optional sign, digits with at most one decimal separator, strict digit
 // grouping in the integer part, optional exponent; false as well when the

@@ -1,7 +1,7 @@
 #pragma once
 
 // Internal to the runtime library: the value of a decimal number that a reader
-// has already taken apart, shared by TextToDouble and LeadingValue.
+// has already taken apart.
 
 #include <string>
 
