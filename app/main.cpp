@@ -1,0 +1,28 @@
+// Tolvarine: capacitors in series.
+#include "display_check.h"
+#include "tolvarine_window.h"
+#include "user_locale.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <cstdio>
+#include <optional>
+
+int main(int argc, char *argv[]) {
+    if (!view::DisplayAvailable()) {
+        std::fprintf(stderr, "%s\n", view::kNoDisplayMessage.data());
+        return 1;
+    }
+    std::optional<view::DisplayFailureGuard> guard(std::in_place);
+    QApplication app(argc, argv);
+    guard.reset();
+    QApplication::setApplicationName(QStringLiteral("Tolvarine"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+
+    view::TolvarineWindow window(view::NumberFormatOf(QLocale::system()));
+    QObject::connect(&window, &view::TolvarineWindow::ended, &app,
+                     [](int exitCode) { QCoreApplication::exit(exitCode); });
+    window.Start();
+    return QApplication::exec();
+}

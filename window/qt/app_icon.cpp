@@ -1,0 +1,13 @@
+#include "app_icon.h"
+
+#include "tolvarine.xpm"
+
+#include <QPixmap>
+
+namespace view {
+
+QIcon TolvarineIcon() {
+    return QIcon(QPixmap(tolvarine_xpm));
+}
+
+} // namespace view

@@ -1,0 +1,45 @@
+#include "display_check.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace view {
+namespace {
+
+bool IsSet(const char *name) {
+    return !qEnvironmentVariableIsEmpty(name);
+}
+
+void ExitOnFatal(QtMsgType type, const QMessageLogContext &, const QString &message) {
+    if (type != QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+        return;
+    }
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(kNoDisplayMessage.size()),
+                 kNoDisplayMessage.data());
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+bool DisplayAvailable() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
+#else
+    return true;
+#endif
+}
+
+DisplayFailureGuard::DisplayFailureGuard() {
+    qInstallMessageHandler(ExitOnFatal);
+}
+
+DisplayFailureGuard::~DisplayFailureGuard() {
+    qInstallMessageHandler(nullptr);
+}
+
+} // namespace view

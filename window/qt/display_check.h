@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string_view>
+
+namespace view {
+
+inline constexpr std::string_view kNoDisplayMessage =
+    "Tolvarine needs a graphical display (X11 or Wayland), and none was found; "
+    "set DISPLAY or WAYLAND_DISPLAY, or start it from a desktop session.";
+
+// Whether a window can be shown: on Linux a display or a Qt platform is named
+// in the environment. Elsewhere there always is one.
+bool DisplayAvailable();
+
+// While it lives, a Qt platform that fails to start (a display that is named
+// but cannot be reached) ends the program with kNoDisplayMessage and exit
+// code 1 instead of aborting it.
+class DisplayFailureGuard {
+public:
+    DisplayFailureGuard();
+    ~DisplayFailureGuard();
+    DisplayFailureGuard(const DisplayFailureGuard &) = delete;
+    DisplayFailureGuard &operator=(const DisplayFailureGuard &) = delete;
+};
+
+} // namespace view

@@ -1,0 +1,62 @@
+#include "key_preview.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace view {
+namespace {
+
+constexpr std::int16_t kEscape = 27;
+
+bool BelongsTo(const QWidget &widget, const QWidget &window) {
+    for (const QWidget *w = &widget; w; w = w->parentWidget()) {
+        if (w == &window)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+KeyPreview::KeyPreview(QWidget &window, Preview preview)
+    : QObject(&window)
+    , m_window(window)
+    , m_preview(std::move(preview)) {
+    qApp->installEventFilter(this);
+}
+
+KeyPreview::~KeyPreview() {
+    qApp->removeEventFilter(this);
+}
+
+// A key that a control leaves unused travels on to its parents, and the
+// application's filters see it again at each; only the control itself, a leaf
+// that takes the focus, previews it, so that each key is previewed once.
+bool KeyPreview::IsControlOfWindow(const QWidget &widget) const {
+    return (widget.focusPolicy() & Qt::TabFocus) && BelongsTo(widget, m_window);
+}
+
+bool KeyPreview::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto &widget = static_cast<const QWidget &>(*watched);
+    if (!IsControlOfWindow(widget))
+        return false;
+
+    const auto &key = static_cast<const QKeyEvent &>(*event);
+    std::int16_t keyAscii = 0;
+    if (key.key() == Qt::Key_Escape) {
+        // An open list takes Esc to close itself first.
+        if (QApplication::activePopupWidget())
+            return false;
+        keyAscii = kEscape;
+    } else if (!key.text().isEmpty()) {
+        keyAscii = static_cast<std::int16_t>(key.text().at(0).unicode());
+    } else {
+        return false; // not a character key
+    }
+    return !m_preview(keyAscii);
+}
+
+} // namespace view

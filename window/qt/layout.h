@@ -1,0 +1,99 @@
+#pragma once
+
+#include "control_id.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace view {
+
+// Every position and size of the window is kept in twips: 1440 to the inch,
+// 15 to a logical pixel.
+constexpr int kTwipsPerPixel = 15;
+
+struct TwipRect {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+struct TwipPoint {
+    int x = 0;
+    int y = 0;
+};
+
+using Rgb = std::uint32_t; // 0xRRGGBB
+
+struct FontSpec {
+    double points = 9.75;
+    bool bold = false;
+};
+
+enum class WidgetKind { Field, List, Label, Button };
+enum class Align { Left, Right };
+enum class Border { Sunken, None };
+
+// One control of the window model and how it is shown.
+struct ControlRow {
+    const char *name; // also the widget's object name
+    window::ControlId id;
+    WidgetKind kind;
+    TwipRect rect;                 // inside the frame
+    std::optional<Rgb> background; // none: the platform's default
+    Align align;
+    FontSpec font;
+    Border border;
+    const char *accessibleName; // empty: the caption speaks for itself
+};
+
+// A label that only the drawing shows; the model knows nothing of it.
+struct StaticLabelRow {
+    const char *name;
+    const char *caption;
+    TwipRect rect;
+    FontSpec font;
+};
+
+struct LineRow {
+    const char *name;
+    TwipPoint from;
+    TwipPoint to;
+};
+
+struct DotRow {
+    const char *name;
+    TwipRect rect;
+};
+
+struct Pen {
+    Rgb colour = 0;
+    int widthPixels = 1;
+};
+
+struct WindowLayout {
+    const char *caption;
+    int clientWidth; // twips
+    int clientHeight;
+    TwipRect frame; // in the client area
+    Rgb background;
+    Rgb text;
+    Rgb errorText;
+    FontSpec windowFont;
+    std::array<ControlRow, 24> controls;
+    std::array<StaticLabelRow, 9> labels;
+    std::array<window::ControlId, 20> focusOrder;
+    Pen wirePen;
+    std::array<LineRow, 9> wire;   // linS5
+    std::array<LineRow, 8> plates; // linS6
+    Pen dotPen;
+    std::array<DotRow, 5> dots; // shaDot
+    Pen measuringPen;
+    std::array<LineRow, 7> measuring; // linS2, linS3
+};
+
+// The one table of the window's geometry, colours, fonts and drawing.
+const WindowLayout &Layout();
+
+} // namespace view

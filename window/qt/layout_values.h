@@ -1,0 +1,33 @@
+#pragma once
+
+#include "layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+// The layout's values in Qt's terms: logical pixels, colours and fonts.
+namespace view {
+
+QRect ToPixels(TwipRect rect);
+QPoint ToPixels(TwipPoint point);
+QColor ToColor(Rgb rgb);
+
+// Verdana where installed, otherwise DejaVu Sans, its closest metric match.
+QFont ToFont(FontSpec spec);
+
+// A label's rectangle from the table, grown where needed so that `caption`
+// shows whole in `font`; its top-left corner stays.
+QRect FittedLabelRect(QRect rect, const QFont &font, const QString &caption);
+
+// Black text on the window's grey in every colour group, so that the window
+// looks the same whatever the desktop's theme.
+QPalette WindowPalette();
+
+// `palette` with `colour` as the background of a field, list or button.
+QPalette WithBackground(QPalette palette, QColor colour);
+
+} // namespace view

@@ -1,0 +1,201 @@
+#include "tolvarine_window.h"
+
+#include "app_icon.h"
+#include "caret.h"
+#include "circuit_frame.h"
+#include "key_preview.h"
+#include "layout_values.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace view {
+
+using window::Control;
+using window::ControlId;
+
+namespace {
+
+Qt::Alignment ToAlignment(Align align) {
+    return (align == Align::Right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+// The widget's look from its row of the table: place, size, font, colours.
+void Place(QWidget &widget, const ControlRow &row) {
+    widget.setObjectName(QString::fromUtf8(row.name));
+    widget.setGeometry(ToPixels(row.rect));
+    widget.setFont(ToFont(row.font));
+    if (row.background)
+        widget.setPalette(WithBackground(widget.palette(), ToColor(*row.background)));
+    if (*row.accessibleName)
+        widget.setAccessibleName(QString::fromUtf8(row.accessibleName));
+}
+
+} // namespace
+
+TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
+    : QWidget(parent)
+    , m_form(std::move(format)) {
+    const WindowLayout &layout = Layout();
+    setObjectName(QStringLiteral("frmTolvarine"));
+    setWindowTitle(QString::fromUtf8(layout.caption));
+    setWindowIcon(TolvarineIcon());
+    setPalette(WindowPalette());
+    setAutoFillBackground(true);
+    setFont(ToFont(layout.windowFont));
+    setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
+
+    m_frame = new CircuitFrame(this);
+    m_frame->setGeometry(ToPixels(layout.frame));
+    BuildControls();
+    BuildStaticLabels();
+    SetFocusOrder();
+    Render();
+    m_keyPreview =
+        new KeyPreview(*this, [this](std::int16_t keyAscii) { return PreviewKey(keyAscii); });
+}
+
+TolvarineWindow::~TolvarineWindow() {
+    delete m_keyPreview; // no key reaches the model while the widgets go
+}
+
+void TolvarineWindow::Start() {
+    m_form.Start([this] {
+        Render();
+        show();
+    });
+    m_fields.at(Layout().focusOrder.front())->setFocus(Qt::OtherFocusReason);
+}
+
+QWidget *TolvarineWindow::WidgetOf(ControlId id) const {
+    if (const auto it = m_fields.find(id); it != m_fields.end())
+        return it->second;
+    if (const auto it = m_lists.find(id); it != m_lists.end())
+        return it->second;
+    if (const auto it = m_labels.find(id); it != m_labels.end())
+        return it->second;
+    if (id.control == Control::cmdClear)
+        return m_clear;
+    return nullptr;
+}
+
+void TolvarineWindow::BuildControls() {
+    for (const ControlRow &row : Layout().controls) {
+        switch (row.kind) {
+        case WidgetKind::Field:
+            m_fields.emplace(row.id, BuildField(row));
+            break;
+        case WidgetKind::List:
+            m_lists.emplace(row.id, BuildList(row));
+            break;
+        case WidgetKind::Label:
+            m_labels.emplace(row.id, BuildLabel(row));
+            m_labelRects.emplace(row.id, ToPixels(row.rect));
+            break;
+        case WidgetKind::Button:
+            m_clear = BuildButton(row);
+            break;
+        }
+    }
+}
+
+QLineEdit *TolvarineWindow::BuildField(const ControlRow &row) {
+    auto *edit = new QLineEdit(m_frame);
+    Place(*edit, row);
+    edit->setAlignment(ToAlignment(row.align));
+    edit->setFrame(row.border == Border::Sunken);
+    // The model applies the limit of the input fields: QLineEdit's maxLength
+    // would cut the program's own longer texts, such as "5000000".
+    // One pixel of each side margin goes to the text, so that seven
+    // characters of a result fit the narrow fields whole.
+    edit->setTextMargins(-1, 0, -1, 0);
+    const window::TextField &field = m_form.Field(row.id);
+    edit->setReadOnly(field.ReadOnly()); // still focusable, selectable, copyable
+    const ControlId id = row.id;
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, id, edit](const QString &text) { OnEdited(id, *edit, text); });
+    return edit;
+}
+
+QComboBox *TolvarineWindow::BuildList(const ControlRow &row) {
+    auto *combo = new QComboBox(m_frame);
+    Place(*combo, row);
+    combo->setEditable(false);
+    const window::PickList &list = m_form.List(row.id);
+    for (int entry = 0; entry < list.ListCount(); ++entry)
+        combo->addItem(QString::fromStdString(list.List(entry)));
+    combo->setCurrentIndex(-1);
+    const ControlId id = row.id;
+    connect(combo, &QComboBox::activated, this, [this, id](int entry) { OnChosen(id, entry); });
+    return combo;
+}
+
+QLabel *TolvarineWindow::BuildLabel(const ControlRow &row) {
+    auto *label = new QLabel(m_frame);
+    Place(*label, row);
+    label->setAlignment(ToAlignment(row.align));
+    if (row.id.control == Control::lblEroare) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, ToColor(Layout().errorText));
+        label->setPalette(palette);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    return label;
+}
+
+QPushButton *TolvarineWindow::BuildButton(const ControlRow &row) {
+    auto *button = new QPushButton(m_frame);
+    Place(*button, row);
+    button->setAutoDefault(false);
+    const ControlId id = row.id;
+    connect(button, &QPushButton::clicked, this, [this, id] { OnClicked(id); });
+    return button;
+}
+
+void TolvarineWindow::BuildStaticLabels() {
+    for (const StaticLabelRow &row : Layout().labels) {
+        auto *label = new QLabel(QString::fromUtf8(row.caption), m_frame);
+        label->setObjectName(QString::fromUtf8(row.name));
+        label->setFont(ToFont(row.font));
+        label->setGeometry(FittedLabelRect(ToPixels(row.rect), label->font(), label->text()));
+    }
+}
+
+// Qt skips a hidden widget when Tab moves the focus.
+void TolvarineWindow::SetFocusOrder() {
+    const auto &order = Layout().focusOrder;
+    for (std::size_t i = 1; i < order.size(); ++i)
+        setTabOrder(WidgetOf(order[i - 1]), WidgetOf(order[i]));
+}
+
+void TolvarineWindow::OnEdited(ControlId id, QLineEdit &edit, const QString &text) {
+    const auto outcome =
+        m_form.UserEdit(id, text.toStdString(), CaretInCharacters(text, edit.cursorPosition()));
+    Render();
+    edit.setCursorPosition(CaretInUtf16(edit.text(), outcome.caret));
+}
+
+void TolvarineWindow::OnChosen(ControlId id, int entry) {
+    m_form.UserChoose(id, entry);
+    Render();
+}
+
+void TolvarineWindow::OnClicked(ControlId id) {
+    m_form.UserClick(id);
+    Render();
+}
+
+bool TolvarineWindow::PreviewKey(std::int16_t keyAscii) {
+    const bool goesOn = m_form.UserKeyPress(keyAscii);
+    Render();
+    if (m_form.EndRequested()) {
+        close();
+        emit ended(0);
+    }
+    return goesOn;
+}
+
+} // namespace view

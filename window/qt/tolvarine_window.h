@@ -1,0 +1,81 @@
+#pragma once
+
+// moc need not read the model, and cannot parse the C++20 standard headers
+// that it includes.
+#ifndef Q_MOC_RUN
+#include "frm_tolvarine.h"
+#include "layout.h"
+#include "number_format.h"
+#endif
+
+#include <QWidget>
+
+#include <cstdint>
+#include <map>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace view {
+
+class CircuitFrame;
+class KeyPreview;
+
+// The Qt window of frmTolvarine. It owns the window model, hands every action
+// of the user to the model's entry points and then shows the model's state in
+// the widgets again. It computes nothing and writes no field of the model.
+class TolvarineWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TolvarineWindow(runtime::NumberFormat format, QWidget *parent = nullptr);
+    ~TolvarineWindow() override;
+    TolvarineWindow(const TolvarineWindow &) = delete;
+    TolvarineWindow &operator=(const TolvarineWindow &) = delete;
+
+    // Runs the model's load, then shows the window with the focus in the
+    // first field.
+    void Start();
+
+    const window::frmTolvarine &Form() const { return m_form; }
+    // The widget that shows a control of the model.
+    QWidget *WidgetOf(window::ControlId id) const;
+
+signals:
+    // Esc has ended the program.
+    void ended(int exitCode);
+
+private:
+    void BuildControls();
+    void BuildStaticLabels();
+    QLineEdit *BuildField(const ControlRow &row);
+    QComboBox *BuildList(const ControlRow &row);
+    QLabel *BuildLabel(const ControlRow &row);
+    QPushButton *BuildButton(const ControlRow &row);
+    void SetFocusOrder();
+
+    void OnEdited(window::ControlId id, QLineEdit &edit, const QString &text);
+    void OnChosen(window::ControlId id, int entry);
+    void OnClicked(window::ControlId id);
+    bool PreviewKey(std::int16_t keyAscii);
+
+    // Shows the model's state; changes only what differs, with the widgets'
+    // signals blocked, so that no handler of the model runs again.
+    void Render();
+    void RenderField(const window::TextField &field, QLineEdit &edit);
+    void RenderList(const window::PickList &list, QComboBox &combo);
+    void RenderLabel(window::ControlId id, const window::Label &label, QLabel &widget);
+
+    window::frmTolvarine m_form;
+    CircuitFrame *m_frame = nullptr;
+    KeyPreview *m_keyPreview = nullptr;
+    std::map<window::ControlId, QLineEdit *> m_fields;
+    std::map<window::ControlId, QComboBox *> m_lists;
+    std::map<window::ControlId, QLabel *> m_labels;
+    std::map<window::ControlId, QRect> m_labelRects; // from the table, in pixels
+    QPushButton *m_clear = nullptr;
+};
+
+} // namespace view

@@ -1,0 +1,9 @@
+#include "user_locale.h"
+
+namespace view {
+
+runtime::NumberFormat NumberFormatOf(const QLocale &locale) {
+    return {locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString()};
+}
+
+} // namespace view

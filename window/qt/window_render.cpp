@@ -1,0 +1,66 @@
+// Shows the window model's state in the widgets.
+#include "tolvarine_window.h"
+
+#include "layout_values.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace view {
+
+using window::Control;
+using window::ControlId;
+
+namespace {
+
+void RenderShown(QWidget &widget, bool shown) {
+    if (widget.isHidden() == shown)
+        widget.setVisible(shown);
+}
+
+} // namespace
+
+void TolvarineWindow::Render() {
+    for (const auto &[id, edit] : m_fields)
+        RenderField(m_form.Field(id), *edit);
+    for (const auto &[id, combo] : m_lists)
+        RenderList(m_form.List(id), *combo);
+    for (const auto &[id, label] : m_labels)
+        RenderLabel(id, m_form.LabelOf(id), *label);
+    const QString caption = QString::fromStdString(m_form.cmdClear.Caption());
+    if (m_clear->text() != caption)
+        m_clear->setText(caption);
+}
+
+void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edit) {
+    const QString text = QString::fromStdString(field.Text());
+    if (edit.text() != text) {
+        const QSignalBlocker blocker(edit);
+        edit.setText(text);
+    }
+    RenderShown(edit, field.Shown());
+}
+
+void TolvarineWindow::RenderList(const window::PickList &list, QComboBox &combo) {
+    if (combo.currentIndex() != list.ListIndex()) {
+        const QSignalBlocker blocker(combo);
+        combo.setCurrentIndex(list.ListIndex());
+    }
+}
+
+void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLabel &widget) {
+    const QString caption = QString::fromStdString(label.Caption());
+    if (widget.text() != caption) {
+        widget.setText(caption);
+        // A caption wider than the table's size makes its label grow; the
+        // message of lblEroare wraps instead.
+        if (id.control != Control::lblEroare)
+            widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
+    }
+    RenderShown(widget, label.Shown());
+}
+
+} // namespace view
