@@ -1,0 +1,31 @@
+// Fuzz target for the number-text conversions. The whole input is read as a
+// text in each locale; every 9 bytes of it are also a double (8 bytes) and a
+// number of decimals (1 byte) for writing and rounding.
+#include "conversion_properties.h"
+#include "fuzz_failure.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+    const std::array<runtime::NumberFormat, 3> formats = {
+        runtime::EnglishFormat(), runtime::RomanianFormat(), runtime::FrenchFormat()};
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    for (const auto &format : formats)
+        fuzz::Require(fuzz::CheckTextReading(text, format));
+
+    constexpr std::size_t kBlock = sizeof(double) + 1;
+    for (std::size_t at = 0; at + kBlock <= size; at += kBlock) {
+        double x = 0;
+        std::memcpy(&x, data + at, sizeof x);
+        const int decimals = static_cast<int>(data[at + sizeof x] % 17) - 4; // -4 to 12
+        for (const auto &format : formats)
+            fuzz::Require(fuzz::CheckDoubleWriting(x, format));
+        fuzz::Require(fuzz::CheckRounding(x, decimals));
+        fuzz::Require(fuzz::CheckRounding(x, 3));
+    }
+    return 0;
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+// A byte stream decoded into the user's actions on the window, as the view
+// would deliver them: typing or pasting any text at any caret position or over
+// a selection, deleting, choosing a list entry, the reset button, any key.
+
+#include "control_id.h"
+#include "frm_tolvarine.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace fuzz {
+
+enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Key };
+
+struct Action {
+    ActionKind kind = ActionKind::Key;
+    window::ControlId target{window::Control::frmTolvarine, 0};
+    std::size_t from = 0;   // first character of the selection (Insert, Delete)
+    std::size_t length = 0; // characters selected (Insert, Delete)
+    std::string text;       // what is typed or pasted (Insert, ReplaceAll)
+    int entry = 0;          // the chosen entry (Choose)
+    std::int16_t key = 0;   // the character code (Key)
+};
+
+// The actions and the locale that a fuzz input stands for.
+struct Script {
+    runtime::NumberFormat format;
+    std::vector<Action> actions;
+};
+
+Script DecodeScript(const std::uint8_t *data, std::size_t size);
+
+// Hands the action to the window as the view would: the whole new text of the
+// field with the caret after what was typed, the chosen entry, the click or
+// the key.
+void Perform(window::frmTolvarine &form, const Action &action);
+
+std::string Describe(const Action &action);
+
+// The input fields: txtCs(0) to txtCs(3), then txtUst.
+std::vector<window::ControlId> InputFields();
+
+} // namespace fuzz

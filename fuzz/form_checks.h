@@ -1,0 +1,32 @@
+#pragma once
+
+// What must hold on the window after every user action. Each check returns
+// an empty text when it holds, otherwise what went wrong.
+
+#include "form_actions.h"
+#include "frm_tolvarine.h"
+
+#include <array>
+#include <string>
+
+namespace fuzz {
+
+// The texts that a check compares with the state after the action.
+struct FormSnapshot {
+    std::array<std::string, 5> inputs;       // txtCs(0..3), txtUst
+    std::array<std::string, 4> voltages;     // txtUs
+    std::array<std::string, 4> voltageUnits; // txtUMUs
+};
+
+FormSnapshot Snapshot(const window::frmTolvarine &form);
+
+// Every input field holds "0" or a number not below zero; a user's edit never
+// leaves more than 6 characters: a longer text is one the sign removal wrote,
+// or what deleting left of one.
+std::string CheckInputs(const window::frmTolvarine &form, const FormSnapshot &before);
+
+// The results agree with the series formulas within the display rounding, or
+// the error message is shown and every result is empty.
+std::string CheckResults(const window::frmTolvarine &form, const FormSnapshot &before);
+
+} // namespace fuzz

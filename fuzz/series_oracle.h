@@ -1,0 +1,36 @@
+#pragma once
+
+// An independent computation of the series formulas in long double, from the
+// texts of the input fields, and the comparison of a shown value and unit
+// with it within the display rounding.
+
+#include "frm_tolvarine.h"
+
+#include <array>
+#include <string>
+
+namespace fuzz {
+
+struct SeriesExpectation {
+    int capacitors = 0;                 // non-zero capacitances
+    std::array<bool, 4> present{};      // capacitance i is non-zero
+    long double equivalentPf = 0;       // 1 / sum of 1/Ci
+    std::array<long double, 4> volts{}; // U x Ceq / Ci; 0 for an absent capacitor
+    // Some step leaves the range of a double: the window must show its error.
+    bool mustOverflow = false;
+    // Some step comes close enough to the edge of the range that the 15-digit
+    // cuts of the text arithmetic may or may not take it over.
+    bool nearEdge = false;
+};
+
+// Reads the inputs in the window's locale; they must be numbers.
+SeriesExpectation ExpectSeries(const window::frmTolvarine &form);
+
+// Whether `text` with `unit` shows `expected` (pF or V), rounded to three
+// decimals in a unit the ranging may have chosen. Empty when it does.
+std::string CheckShownCapacitance(const std::string &text, const std::string &unit,
+                                  long double expectedPf, const runtime::NumberFormat &format);
+std::string CheckShownVoltage(const std::string &text, const std::string &unit,
+                              long double expectedVolts, const runtime::NumberFormat &format);
+
+} // namespace fuzz
