@@ -1,0 +1,38 @@
+#pragma once
+
+#include "number_format.h"
+#include "tolvarine_window.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A started window, shown and active, for each test.
+class WindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    virtual runtime::NumberFormat Format() const { return runtime::EnglishFormat(); }
+
+    view::TolvarineWindow &Window() { return *m_window; }
+    QLineEdit &Edit(const char *name);
+    QComboBox &Combo(const char *name);
+    QLabel &Label(const char *name);
+    QPushButton &Button();
+
+    // What a user does: select the whole text of a field and type over it.
+    void TypeInto(const char *field, const QString &text);
+    // Chooses a list's entry with the arrow keys, as a user may.
+    void Choose(const char *list, const QString &entry);
+
+    // Every widget shows what its control of the model holds.
+    void ExpectWidgetsMirrorModel();
+
+private:
+    std::unique_ptr<view::TolvarineWindow> m_window;
+};
