@@ -31,10 +31,16 @@ KeyPreview::~KeyPreview() {
 }
 
 // A key that a control leaves unused travels on to its parents, and the
-// application's filters see it again at each; only the control itself, a leaf
-// that takes the focus, previews it, so that each key is previewed once.
-bool KeyPreview::IsControlOfWindow(const QWidget &widget) const {
-    return (widget.focusPolicy() & Qt::TabFocus) && BelongsTo(widget, m_window);
+// application's filters see it again at each; only the control that first
+// receives it previews it, so that each key is previewed once. While a list's
+// popup is open, the popup's focused view receives the keys.
+bool KeyPreview::IsControlOfWindow(const QWidget &widget) const
+{
+    if (const QWidget *popup = QApplication::activePopupWidget()) {
+        const QWidget *receiver = popup->focusWidget() ? popup->focusWidget() : popup;
+        return &widget == receiver && BelongsTo(*popup, m_window);
+    }
+    return widget.window() == &m_window && (widget.focusPolicy() & Qt::TabFocus);
 }
 
 bool KeyPreview::eventFilter(QObject *watched, QEvent *event) {
