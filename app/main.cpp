@@ -19,6 +19,7 @@ int main(int argc, char *argv[]) {
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Tolvarine"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("tolvarine"));
 
     view::TolvarineWindow window(view::NumberFormatOf(QLocale::system()));
     QObject::connect(&window, &view::TolvarineWindow::ended, &app,
