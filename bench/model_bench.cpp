@@ -1,0 +1,58 @@
+// The window model without a toolkit: one recalculation of four
+// capacitances, and one keystroke (validation and recalculation).
+#include "form_driver.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using window::Choose;
+using window::Cs;
+using window::CsUnit;
+using window::frmTolvarine;
+using window::Type;
+using window::Ust;
+
+void EnterFourCapacitors(frmTolvarine &form) {
+    Choose(form, CsUnit(0), "nF");
+    Choose(form, CsUnit(1), "nF");
+    Choose(form, CsUnit(2), "uF");
+    Type(form, Cs(0), "10");
+    Type(form, Cs(1), "22");
+    Type(form, Cs(2), "0.47");
+    Type(form, Cs(3), "3300");
+    Type(form, Ust, "230");
+}
+
+void BM_Recalculate(benchmark::State &state) {
+    frmTolvarine form(runtime::EnglishFormat());
+    form.Start({});
+    EnterFourCapacitors(form);
+    const std::size_t before = form.RecalculateRuns();
+    for (auto _ : state)
+        window::FormTestAccess::Recalculate(form);
+    if (form.RecalculateRuns() - before != state.iterations() || !form.txtCst.Shown())
+        state.SkipWithError("the loop did not recalculate four capacitors");
+}
+BENCHMARK(BM_Recalculate);
+
+// One keystroke: "5" typed after "10", then deleted again; each is one edit
+// of the field with its validation and one recalculation.
+void BM_KeystrokeModel(benchmark::State &state) {
+    frmTolvarine form(runtime::EnglishFormat());
+    form.Start({});
+    EnterFourCapacitors(form);
+    bool typed = false;
+    for (auto _ : state) {
+        if (typed)
+            form.UserEdit(Cs(0), "10", 2);
+        else
+            form.UserEdit(Cs(0), "105", 3);
+        typed = !typed;
+    }
+    if (form.txtCs[0].Text() != (typed ? "105" : "10"))
+        state.SkipWithError("the keystrokes did not reach the field");
+}
+BENCHMARK(BM_KeystrokeModel);
+
+} // namespace

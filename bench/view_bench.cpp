@@ -1,0 +1,92 @@
+// One keystroke through the Qt window on the offscreen platform: the key
+// event goes through the key preview to the field, the model validates and
+// recalculates, and the window updates the widgets' texts.
+#include "tolvarine_window.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace {
+
+using window::Control;
+using window::ControlId;
+
+QLineEdit &FieldOf(view::TolvarineWindow &window, ControlId id) {
+    return *static_cast<QLineEdit *>(window.WidgetOf(id));
+}
+
+// Selects the whole field and types `text` over it, as a user would.
+void TypeInto(view::TolvarineWindow &window, ControlId id, const QString &text) {
+    QLineEdit &edit = FieldOf(window, id);
+    edit.setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(&edit, text);
+}
+
+std::unique_ptr<view::TolvarineWindow> StartedWindow() {
+    auto window = std::make_unique<view::TolvarineWindow>(runtime::EnglishFormat());
+    window->Start();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowExposed(window.get()))
+        return nullptr;
+    TypeInto(*window, {Control::txtCs, 0}, "10");
+    TypeInto(*window, {Control::txtCs, 1}, "22");
+    TypeInto(*window, {Control::txtCs, 2}, "470");
+    TypeInto(*window, {Control::txtCs, 3}, "3300");
+    TypeInto(*window, {Control::txtUst, 0}, "230");
+    FieldOf(*window, {Control::txtCs, 0}).setFocus(Qt::OtherFocusReason);
+    FieldOf(*window, {Control::txtCs, 0}).end(false);
+    return window;
+}
+
+// One keystroke per iteration: "5" typed after "10", then Backspace, in
+// turn. With `paint`, each keystroke is also painted before the next one.
+void Keystrokes(benchmark::State &state, bool paint) {
+    auto window = StartedWindow();
+    if (!window) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+    QLineEdit &edit = FieldOf(*window, {Control::txtCs, 0});
+    QLineEdit &voltage = FieldOf(*window, {Control::txtUs, 0});
+    const QString voltageBefore = voltage.text();
+    bool typed = false;
+    bool followed = true;
+    for (auto _ : state) {
+        QTest::keyClick(&edit, typed ? Qt::Key_Backspace : Qt::Key_5);
+        if (paint)
+            window->repaint();
+        typed = !typed;
+        followed = followed && edit.text() == (typed ? "105" : "10") &&
+                   (voltage.text() == voltageBefore) != typed;
+    }
+    if (!followed)
+        state.SkipWithError("the widgets did not follow the keystrokes");
+}
+
+void BM_KeystrokeQtWindow(benchmark::State &state) {
+    Keystrokes(state, false);
+}
+BENCHMARK(BM_KeystrokeQtWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_KeystrokeQtWindowPainted(benchmark::State &state) {
+    Keystrokes(state, true);
+}
+BENCHMARK(BM_KeystrokeQtWindowPainted)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
