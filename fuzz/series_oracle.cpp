@@ -3,8 +3,10 @@
 #include "conversions.h"
 #include "runtime_error.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <cstdlib>
 #include <sstream>
 
 namespace fuzz {
@@ -48,6 +50,21 @@ std::string Show(long double x) {
     return out.str();
 }
 
+// Decimals of a shown text: the digits after the separator, or for the
+// exponent form the decimals its value needs ("1.5E-05" needs 6).
+std::size_t DecimalsOf(const std::string &text, const runtime::NumberFormat &format) {
+    const auto exponent = text.find('E');
+    const std::string mantissa = text.substr(0, exponent);
+    const auto separator = mantissa.find(format.decimal);
+    const long long fraction =
+        separator == std::string::npos
+            ? 0
+            : static_cast<long long>(mantissa.size() - separator - format.decimal.size());
+    const long long power =
+        exponent == std::string::npos ? 0 : std::atoll(text.c_str() + exponent + 1);
+    return static_cast<std::size_t>(std::max(0LL, fraction - power));
+}
+
 // A shown value in the unit with `factor`: rounded to three decimals there,
 // perhaps after an earlier rounding in the unit below; at most 1000 unless
 // it is the last unit; at least one of the unit unless it is the first.
@@ -61,6 +78,10 @@ std::string CheckShown(const std::string &text, const std::string &unit, long do
         return "\"" + text + "\" is not a number";
     }
     const std::string what = "\"" + text + "\" " + unit + " for " + Show(expected);
+    if (DecimalsOf(text, format) > 3)
+        return what + ": more than three decimals";
+    if (runtime::DoubleToText(static_cast<double>(shown), format) != text)
+        return what + ": not written as DoubleToText writes its value";
     const long double tolerance =
         0.0005L * factor * 1.002L + 0.0005L * (factor / 1000) + kRelative * std::fabs(expected);
     if (std::fabs(shown * factor - expected) > tolerance)

@@ -27,7 +27,8 @@ struct SeriesExpectation {
 SeriesExpectation ExpectSeries(const window::frmTolvarine &form);
 
 // Whether `text` with `unit` shows `expected` (pF or V), rounded to three
-// decimals in a unit the ranging may have chosen. Empty when it does.
+// decimals in a unit the ranging may have chosen, with no more than three
+// decimals written. Empty when it does.
 std::string CheckShownCapacitance(const std::string &text, const std::string &unit,
                                   long double expectedPf, const runtime::NumberFormat &format);
 std::string CheckShownVoltage(const std::string &text, const std::string &unit,

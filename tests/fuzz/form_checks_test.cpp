@@ -50,6 +50,9 @@ const TamperCase kTamperCases[] = {
      }},
     {"EquivalentHidden", [](frmTolvarine &f) { f.txtCst.SetShown(false); }},
     {"VoltageWrong", [](frmTolvarine &f) { f.txtUs[0].SetText("158.126"); }},
+    {"VoltageNotRounded", [](frmTolvarine &f) { f.txtUs[0].SetText("158.1251"); }},
+    {"EquivalentNotRounded", [](frmTolvarine &f) { f.txtCst.SetText("6.8750001"); }},
+    {"VoltageInExponentForm", [](frmTolvarine &f) { f.txtUs[1].SetText("7.1875E+01"); }},
     {"VoltageInMillivoltsNotRanged",
      [](frmTolvarine &f) {
          f.txtUs[1].SetText("71875");
