@@ -34,8 +34,7 @@ KeyPreview::~KeyPreview() {
 // application's filters see it again at each; only the control that first
 // receives it previews it, so that each key is previewed once. While a list's
 // popup is open, the popup's focused view receives the keys.
-bool KeyPreview::IsControlOfWindow(const QWidget &widget) const
-{
+bool KeyPreview::IsControlOfWindow(const QWidget &widget) const {
     if (const QWidget *popup = QApplication::activePopupWidget()) {
         const QWidget *receiver = popup->focusWidget() ? popup->focusWidget() : popup;
         return &widget == receiver && BelongsTo(*popup, m_window);

@@ -29,6 +29,8 @@ using Rgb = std::uint32_t; // 0xRRGGBB
 struct FontSpec {
     double points = 9.75;
     bool bold = false;
+
+    bool operator==(const FontSpec &) const = default;
 };
 
 enum class WidgetKind { Field, List, Label, Button };

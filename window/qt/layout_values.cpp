@@ -1,5 +1,6 @@
 #include "layout_values.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 
@@ -20,9 +21,27 @@ QColor ToColor(Rgb rgb) {
     return QColor::fromRgb(static_cast<QRgb>(rgb));
 }
 
+// Verdana where installed, otherwise its closest metric match. The family is
+// looked up once: asking for a missing family sends every font of the window
+// through the system's substitution search, which slows the start-up.
+static QString FontFamily() {
+    static const QString family = [] {
+        // The list of installed families, unlike hasFamily, resolves no alias.
+        const QStringList installed = QFontDatabase::families();
+        for (const QString &name : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (installed.contains(name))
+                return name;
+        }
+        return QString();
+    }();
+    return family;
+}
+
 QFont ToFont(FontSpec spec) {
     QFont font;
-    font.setFamilies(QStringList{QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    const QString family = FontFamily();
+    if (!family.isEmpty())
+        font.setFamily(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(spec.points);
     font.setBold(spec.bold);

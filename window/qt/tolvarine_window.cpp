@@ -6,6 +6,7 @@
 #include "key_preview.h"
 #include "layout_values.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,7 +27,10 @@ Qt::Alignment ToAlignment(Align align) {
 void Place(QWidget &widget, const ControlRow &row) {
     widget.setObjectName(QString::fromUtf8(row.name));
     widget.setGeometry(ToPixels(row.rect));
-    widget.setFont(ToFont(row.font));
+    // A control in the window's font inherits it: setting it again would only
+    // resolve the same font once more for every control.
+    if (row.font != Layout().windowFont)
+        widget.setFont(ToFont(row.font));
     if (row.background)
         widget.setPalette(WithBackground(widget.palette(), ToColor(*row.background)));
     if (*row.accessibleName)
@@ -44,6 +48,10 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     setWindowIcon(TolvarineIcon());
     setPalette(WindowPalette());
     setAutoFillBackground(true);
+    // The window's font is the program's font: a line edit lays out its text
+    // once in the application's font before it inherits its parent's, and a
+    // second font would be loaded for that alone.
+    QApplication::setFont(ToFont(layout.windowFont));
     setFont(ToFont(layout.windowFont));
     setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
 
@@ -159,7 +167,8 @@ void TolvarineWindow::BuildStaticLabels() {
     for (const StaticLabelRow &row : Layout().labels) {
         auto *label = new QLabel(QString::fromUtf8(row.caption), m_frame);
         label->setObjectName(QString::fromUtf8(row.name));
-        label->setFont(ToFont(row.font));
+        if (row.font != Layout().windowFont)
+            label->setFont(ToFont(row.font));
         label->setGeometry(FittedLabelRect(ToPixels(row.rect), label->font(), label->text()));
     }
 }
