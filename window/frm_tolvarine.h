@@ -8,7 +8,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -52,8 +51,9 @@ public:
 
     // The user's actions, delivered one at a time.
     // An edit of a text field: the field's whole new text with the caret after
-    // what was typed; the limit of the field is applied. Returns the text and
-    // caret the field holds afterwards.
+    // what was typed; the limit of the field is applied. Returns whether the
+    // edit changed the field, and where the caret goes in the text the field
+    // holds afterwards (at its end where a handler replaced the text).
     struct EditOutcome {
         bool accepted = false;
         std::size_t caret = 0;
