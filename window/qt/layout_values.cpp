@@ -37,14 +37,14 @@ static QString FontFamily() {
     return family;
 }
 
-QFont ToFont(FontSpec spec) {
+QFont ToFont(FontSpec fontSpec) {
     QFont font;
     const QString family = FontFamily();
     if (!family.isEmpty())
         font.setFamily(family);
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(fontSpec.points);
+    font.setBold(fontSpec.bold);
     return font;
 }
 

@@ -17,7 +17,7 @@ QPoint ToPixels(TwipPoint point);
 QColor ToColor(Rgb rgb);
 
 // Verdana where installed, otherwise DejaVu Sans, its closest metric match.
-QFont ToFont(FontSpec spec);
+QFont ToFont(FontSpec fontSpec);
 
 // A label's rectangle from the table, grown where needed so that `caption`
 // shows whole in `font`; its top-left corner stays.
