@@ -14,36 +14,35 @@ void CheckOperands(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) {
         throw RuntimeError(ErrorKind::InvalidOperation);
     }
-    if (std::isinf(a) || std::isinf(b)) {
-        throw RuntimeError(ErrorKind::Overflow);
-    }
-}
-
-double CheckResult(double r) {
-    if (std::isnan(r)) {
-        throw RuntimeError(ErrorKind::InvalidOperation);
-    }
-    if (std::isinf(r)) {
-        throw RuntimeError(ErrorKind::Overflow);
-    }
-    return r;
+    CheckFinite(a);
+    CheckFinite(b);
 }
 
 } // namespace
 
+double CheckFinite(double x) {
+    if (std::isnan(x)) {
+        throw RuntimeError(ErrorKind::InvalidOperation);
+    }
+    if (std::isinf(x)) {
+        throw RuntimeError(ErrorKind::Overflow);
+    }
+    return x;
+}
+
 double Add(double a, double b) {
     CheckOperands(a, b);
-    return CheckResult(a + b);
+    return CheckFinite(a + b);
 }
 
 double Sub(double a, double b) {
     CheckOperands(a, b);
-    return CheckResult(a - b);
+    return CheckFinite(a - b);
 }
 
 double Mul(double a, double b) {
     CheckOperands(a, b);
-    return CheckResult(a * b);
+    return CheckFinite(a * b);
 }
 
 double Div(double a, double b) {
@@ -52,7 +51,7 @@ double Div(double a, double b) {
         throw RuntimeError(ErrorKind::DivisionByZero);
     }
     CheckOperands(a, b);
-    return CheckResult(a / b);
+    return CheckFinite(a / b);
 }
 
 } // namespace runtime

@@ -11,4 +11,8 @@ double Sub(double a, double b);
 double Mul(double a, double b);
 double Div(double a, double b);
 
+// x itself when it is finite; otherwise raises InvalidOperation for NaN and
+// Overflow for an infinity.
+double CheckFinite(double x);
+
 } // namespace runtime

@@ -2,7 +2,7 @@
 
 #include "conversions.h"
 
-#include "runtime_error.h"
+#include "checked_math.h"
 
 #include <array>
 #include <charconv>
@@ -41,12 +41,7 @@ void DecrementDigits(std::string &digits) {
 } // namespace
 
 std::string DoubleToText(double x, const NumberFormat &format) {
-    if (std::isnan(x)) {
-        throw RuntimeError(ErrorKind::InvalidOperation);
-    }
-    if (std::isinf(x)) {
-        throw RuntimeError(ErrorKind::Overflow);
-    }
+    CheckFinite(x);
     if (x == 0.0) {
         return "0"; // negative zero as well
     }

@@ -2,7 +2,7 @@
 
 #include "conversions.h"
 
-#include "runtime_error.h"
+#include "checked_math.h"
 
 #include <cmath>
 
@@ -31,12 +31,7 @@ double RoundHalfEven(double y) {
 } // namespace
 
 double RoundDecimals(double x, int decimals) {
-    if (std::isnan(x)) {
-        throw RuntimeError(ErrorKind::InvalidOperation);
-    }
-    if (std::isinf(x)) {
-        throw RuntimeError(ErrorKind::Overflow);
-    }
+    CheckFinite(x);
     const double scale = std::pow(10.0, std::abs(decimals)); // exact up to 10^22
     if (decimals >= 0) {
         const double scaled = x * scale;
