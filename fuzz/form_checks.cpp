@@ -10,8 +10,18 @@ namespace {
 
 constexpr std::size_t kInputLimit = 6;
 
-const window::TextField &InputField(const window::frmTolvarine &form, std::size_t k) {
-    return k < 4 ? form.txtCs[k] : form.txtUst;
+using window::Control;
+using window::ControlId;
+
+ControlId Of(Control control, std::size_t k) {
+    return {control, static_cast<int>(k)};
+}
+
+bool AnyShown(const FormSnapshot &s) {
+    return s.equivalentShown[0] || s.equivalentShown[1] || s.equivalentShown[2];
+}
+bool AllShown(const FormSnapshot &s) {
+    return s.equivalentShown[0] && s.equivalentShown[1] && s.equivalentShown[2];
 }
 
 std::string Name(std::size_t k) {
@@ -27,30 +37,30 @@ bool IsWrittenByProgram(const std::string &text, const runtime::NumberFormat &fo
     }
 }
 
-std::string CheckErrorShown(const window::frmTolvarine &form) {
-    if (form.lblEroare.Caption().empty())
+std::string CheckErrorShown(const FormSnapshot &s) {
+    if (s.error.empty())
         return "the error label is shown without a message";
-    if (!form.txtCst.Text().empty() || !form.lblUMs.Caption().empty())
-        return "the error is shown with an equivalent capacitance \"" + form.txtCst.Text() + "\"";
+    if (!s.equivalent.empty() || !s.equivalentUnit.empty())
+        return "the error is shown with an equivalent capacitance \"" + s.equivalent + "\"";
     for (std::size_t k = 0; k < 4; ++k)
-        if (!form.txtUs[k].Text().empty() || !form.txtUMUs[k].Text().empty())
+        if (!s.voltages[k].empty() || !s.voltageUnits[k].empty())
             return "the error is shown with voltage " + std::to_string(k + 1) + " \"" +
-                   form.txtUs[k].Text() + "\"";
+                   s.voltages[k] + "\"";
     return {};
 }
 
 // No capacitor: the equivalent group is hidden and every voltage is "0"; a
 // voltage that already showed "0" may keep its unit, any other has none.
-std::string CheckNoCapacitor(const window::frmTolvarine &form, const FormSnapshot &before) {
-    if (form.txtCst.Shown() || form.lblUMs.Shown() || form.lblEticheteS[0].Shown())
+std::string CheckNoCapacitor(const FormSnapshot &s, const FormSnapshot &before) {
+    if (AnyShown(s))
         return "no capacitor, yet the equivalent capacitance is shown";
-    if (form.lblEroare.Shown())
+    if (s.errorShown)
         return "no capacitor, yet the error is shown";
     for (std::size_t k = 0; k < 4; ++k) {
-        const std::string &unit = form.txtUMUs[k].Text();
-        if (form.txtUs[k].Text() != "0")
-            return "no capacitor, yet voltage " + std::to_string(k + 1) + " is \"" +
-                   form.txtUs[k].Text() + "\"";
+        const std::string &unit = s.voltageUnits[k];
+        if (s.voltages[k] != "0")
+            return "no capacitor, yet voltage " + std::to_string(k + 1) + " is \"" + s.voltages[k] +
+                   "\"";
         const bool kept = before.voltages[k] == "0" && unit == before.voltageUnits[k];
         if (!unit.empty() && !kept)
             return "no capacitor, yet voltage " + std::to_string(k + 1) + " has the unit " + unit;
@@ -62,19 +72,31 @@ std::string CheckNoCapacitor(const window::frmTolvarine &form, const FormSnapsho
 
 FormSnapshot Snapshot(const window::frmTolvarine &form) {
     FormSnapshot s;
-    for (std::size_t k = 0; k < 5; ++k)
-        s.inputs[k] = InputField(form, k).Text();
+    s.format = form.Format();
     for (std::size_t k = 0; k < 4; ++k) {
-        s.voltages[k] = form.txtUs[k].Text();
-        s.voltageUnits[k] = form.txtUMUs[k].Text();
+        s.inputs[k] = form.Field(Of(Control::txtCs, k)).Text();
+        s.inputUnits[k] = form.List(Of(Control::cboCs, k)).Text();
+        s.voltages[k] = form.Field(Of(Control::txtUs, k)).Text();
+        s.voltageUnits[k] = form.Field(Of(Control::txtUMUs, k)).Text();
     }
+    s.inputs[4] = form.Field({Control::txtUst, 0}).Text();
+    s.inputUnits[4] = form.List({Control::cboUst, 0}).Text();
+    const window::TextField &equivalent = form.Field({Control::txtCst, 0});
+    const window::Label &unit = form.LabelOf({Control::lblUMs, 0});
+    s.equivalent = equivalent.Text();
+    s.equivalentUnit = unit.Caption();
+    s.equivalentShown = {equivalent.Shown(), unit.Shown(),
+                         form.LabelOf({Control::lblEticheteS, 0}).Shown()};
+    const window::Label &error = form.LabelOf({Control::lblEroare, 0});
+    s.error = error.Caption();
+    s.errorShown = error.Shown();
     return s;
 }
 
-std::string CheckInputs(const window::frmTolvarine &form, const FormSnapshot &before) {
-    const auto &format = form.Format();
+std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
+    const auto &format = after.format;
     for (std::size_t k = 0; k < 5; ++k) {
-        const std::string &text = InputField(form, k).Text();
+        const std::string &text = after.inputs[k];
         const std::string where = Name(k) + " holds \"" + text + "\"";
         if (text != "0") {
             if (!runtime::IsNumber(text, format))
@@ -90,28 +112,27 @@ std::string CheckInputs(const window::frmTolvarine &form, const FormSnapshot &be
     return {};
 }
 
-std::string CheckResults(const window::frmTolvarine &form, const FormSnapshot &before) {
-    const auto &format = form.Format();
-    const SeriesExpectation e = ExpectSeries(form);
+std::string CheckResults(const FormSnapshot &after, const FormSnapshot &before) {
+    const auto &format = after.format;
+    const SeriesExpectation e = ExpectSeries(after.inputs, after.inputUnits, format);
     if (e.capacitors == 0)
-        return CheckNoCapacitor(form, before);
-    if (form.lblEroare.Shown()) {
+        return CheckNoCapacitor(after, before);
+    if (after.errorShown) {
         if (!e.mustOverflow && !e.nearEdge)
-            return "the error \"" + form.lblEroare.Caption() +
+            return "the error \"" + after.error +
                    "\" is shown though every value is well inside the range";
-        return CheckErrorShown(form);
+        return CheckErrorShown(after);
     }
     if (e.mustOverflow)
         return "a step leaves the range of a double, yet no error is shown";
-    if (!form.txtCst.Shown() || !form.lblUMs.Shown() || !form.lblEticheteS[0].Shown())
+    if (!AllShown(after))
         return "a capacitor is present, yet the equivalent capacitance is hidden";
     std::string problem =
-        CheckShownCapacitance(form.txtCst.Text(), form.lblUMs.Caption(), e.equivalentPf, format);
+        CheckShownCapacitance(after.equivalent, after.equivalentUnit, e.equivalentPf, format);
     if (!problem.empty())
         return "equivalent capacitance: " + problem;
     for (std::size_t k = 0; k < 4; ++k) {
-        problem =
-            CheckShownVoltage(form.txtUs[k].Text(), form.txtUMUs[k].Text(), e.volts[k], format);
+        problem = CheckShownVoltage(after.voltages[k], after.voltageUnits[k], e.volts[k], format);
         if (!problem.empty())
             return "voltage " + std::to_string(k + 1) + ": " + problem;
     }

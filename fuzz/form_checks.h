@@ -11,11 +11,18 @@
 
 namespace fuzz {
 
-// The texts that a check compares with the state after the action.
+// What the window shows, as the checks read it: before and after an action.
 struct FormSnapshot {
+    runtime::NumberFormat format;
     std::array<std::string, 5> inputs;       // txtCs(0..3), txtUst
+    std::array<std::string, 5> inputUnits;   // cboCs(0..3), cboUst
+    std::string equivalent;                  // txtCst
+    std::string equivalentUnit;              // lblUMs
+    std::array<bool, 3> equivalentShown{};   // txtCst, lblUMs, lblEticheteS(0)
     std::array<std::string, 4> voltages;     // txtUs
     std::array<std::string, 4> voltageUnits; // txtUMUs
+    std::string error;                       // lblEroare
+    bool errorShown = false;
 };
 
 FormSnapshot Snapshot(const window::frmTolvarine &form);
@@ -23,10 +30,10 @@ FormSnapshot Snapshot(const window::frmTolvarine &form);
 // Every input field holds "0" or a number not below zero; a user's edit never
 // leaves more than 6 characters: a longer text is one the sign removal wrote,
 // or what deleting left of one.
-std::string CheckInputs(const window::frmTolvarine &form, const FormSnapshot &before);
+std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before);
 
 // The results agree with the series formulas within the display rounding, or
 // the error message is shown and every result is empty.
-std::string CheckResults(const window::frmTolvarine &form, const FormSnapshot &before);
+std::string CheckResults(const FormSnapshot &after, const FormSnapshot &before);
 
 } // namespace fuzz

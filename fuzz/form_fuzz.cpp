@@ -30,8 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             if (!problem.empty())
                 fuzz::Fail("after " + fuzz::Describe(action) + ": " + problem);
         };
-        fail(fuzz::CheckInputs(form, before));
-        fail(fuzz::CheckResults(form, before));
+        const fuzz::FormSnapshot after = fuzz::Snapshot(form);
+        fail(fuzz::CheckInputs(after, before));
+        fail(fuzz::CheckResults(after, before));
         if (form.EndRequested())
             break; // Esc ends the program
     }

@@ -95,8 +95,9 @@ std::string CheckShown(const std::string &text, const std::string &unit, long do
 
 } // namespace
 
-SeriesExpectation ExpectSeries(const window::frmTolvarine &form) {
-    const auto &format = form.Format();
+SeriesExpectation ExpectSeries(const std::array<std::string, 5> &inputs,
+                               const std::array<std::string, 5> &units,
+                               const runtime::NumberFormat &format) {
     SeriesExpectation e;
     std::array<long double, 4> pf{};
     long double sum = 0;
@@ -108,7 +109,7 @@ SeriesExpectation ExpectSeries(const window::frmTolvarine &form) {
             e.nearEdge = true;
     };
     for (std::size_t i = 0; i < 4; ++i) {
-        pf[i] = Read(form.txtCs[i].Text(), format) * CapacitanceFactor(form.cboCs[i].Text());
+        pf[i] = Read(inputs[i], format) * CapacitanceFactor(units[i]);
         e.present[i] = pf[i] != 0;
         if (!e.present[i])
             continue;
@@ -122,8 +123,8 @@ SeriesExpectation ExpectSeries(const window::frmTolvarine &form) {
         return e;
     e.equivalentPf = 1 / sum;
     watch(e.equivalentPf);
-    const long double applied = Read(form.txtUst.Text(), format);
-    const long double volts = applied * VoltageFactor(form.cboUst.Text());
+    const long double applied = Read(inputs[4], format);
+    const long double volts = applied * VoltageFactor(units[4]);
     watch(applied);
     watch(volts);
     for (std::size_t i = 0; i < 4; ++i) {

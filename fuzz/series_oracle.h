@@ -4,7 +4,7 @@
 // texts of the input fields, and the comparison of a shown value and unit
 // with it within the display rounding.
 
-#include "frm_tolvarine.h"
+#include "number_format.h"
 
 #include <array>
 #include <string>
@@ -23,8 +23,11 @@ struct SeriesExpectation {
     bool nearEdge = false;
 };
 
-// Reads the inputs in the window's locale; they must be numbers.
-SeriesExpectation ExpectSeries(const window::frmTolvarine &form);
+// Reads the inputs (txtCs(0..3), txtUst) with their units (cboCs(0..3),
+// cboUst) in the window's locale; they must be numbers.
+SeriesExpectation ExpectSeries(const std::array<std::string, 5> &inputs,
+                               const std::array<std::string, 5> &units,
+                               const runtime::NumberFormat &format);
 
 // Whether `text` with `unit` shows `expected` (pF or V), rounded to three
 // decimals in a unit the ranging may have chosen, with no more than three

@@ -51,4 +51,20 @@ void PickList::Choose(int entry) {
     m_sink.Raise(m_id, Notification::Click);
 }
 
+CaptionLabels::CaptionLabels(std::string caption0, std::string caption3)
+    : m_0(std::move(caption0))
+    , m_3(std::move(caption3)) {}
+
+Label &CaptionLabels::operator[](int index) {
+    return const_cast<Label &>(std::as_const(*this)[index]);
+}
+
+const Label &CaptionLabels::operator[](int index) const {
+    if (index == 0)
+        return m_0;
+    if (index == 3)
+        return m_3;
+    throw std::out_of_range("lblEticheteS has the elements 0 and 3 only");
+}
+
 } // namespace window

@@ -24,7 +24,6 @@ public:
     bool Shown() const { return m_shown; }
     void SetShown(bool shown) { m_shown = shown; }
 
-    ControlId Id() const { return m_id; }
     bool ReadOnly() const { return m_kind == FieldKind::ReadOnly; }
     // The most characters a user may put into the field; none for most fields.
     std::optional<std::size_t> Limit() const { return m_limit; }
@@ -57,8 +56,6 @@ public:
     // Chooses an entry and raises the click notification, as a user's choice does.
     void Choose(int entry);
 
-    ControlId Id() const { return m_id; }
-
 private:
     NotificationSink &m_sink;
     ControlId m_id;
@@ -80,6 +77,18 @@ public:
 private:
     std::string m_caption;
     bool m_shown = true;
+};
+
+// The captions of a label array that has the elements 0 and 3 only.
+class CaptionLabels {
+public:
+    CaptionLabels(std::string caption0, std::string caption3);
+    Label &operator[](int index);
+    const Label &operator[](int index) const;
+
+private:
+    Label m_0;
+    Label m_3;
 };
 
 class Button {

@@ -2,35 +2,34 @@
 #include "frm_tolvarine.h"
 
 #include "conversions.h"
+#include "key_codes.h"
+#include "units.h"
 
 namespace window {
 
-namespace {
-constexpr std::int16_t kEscape = 27;
-}
-
-// Every capacitance with its first unit, every voltage "0" in volts. Each
+// Every capacitance with its first unit, the applied voltage "0" in volts and
+// every capacitor voltage "0" with the unit V. Each
 // assignment of an input or a list runs its handler, and so a recalculation,
 // before the next one.
-void frmTolvarine::ResetInputs() {
+void frmTolvarine::ResetValues() {
     for (std::size_t k = 0; k < 4; ++k) {
         txtCs[k].SetText(runtime::IntToText(0));
         cboCs[k].SetText(cboCs[k].List(0));
         txtUs[k].SetText(runtime::IntToText(0));
-        txtUMUs[k].SetText("V");
+        txtUMUs[k].SetText(std::string(calc::kVolt));
     }
     txtUst.SetText(runtime::IntToText(0));
     cboUst.SetText(cboUst.List(2));
 }
 
 void frmTolvarine::Form_Load() {
-    ResetInputs();
-    lblUMs.SetCaption("pF");
+    ResetValues();
+    lblUMs.SetCaption(std::string(calc::kPicofarad));
     Recalculate();
 }
 
 void frmTolvarine::cmdClear_Click() {
-    ResetInputs();
+    ResetValues();
     txtCst.SetText(runtime::IntToText(0));
     lblUMs.SetCaption("");
     Recalculate();
@@ -38,7 +37,7 @@ void frmTolvarine::cmdClear_Click() {
 }
 
 void frmTolvarine::Form_KeyPress(std::int16_t &KeyAscii) {
-    if (KeyAscii == kEscape)
+    if (KeyAscii == kKeyEscape)
         m_endRequested = true;
 }
 

@@ -1,6 +1,8 @@
 #include "frm_tolvarine.h"
 
+#include "delivery_observer.h"
 #include "runtime_error.h"
+#include "units.h"
 #include "user_edit.h"
 
 #include <stdexcept>
@@ -12,10 +14,12 @@ namespace {
 constexpr std::size_t kInputLimit = 6;
 
 std::vector<std::string> CapacitanceUnits() {
-    return {"pF", "nF", "uF"};
+    return {calc::kCapacitanceUnits.begin(), calc::kCapacitanceUnits.end()};
 }
+// The applied voltage is entered in uV to kV.
 std::vector<std::string> VoltageUnits() {
-    return {"uV", "mV", "V", "kV"};
+    return {calc::kVoltageUnits.begin(),
+            calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
 }
 
 // Keeps the nesting depth right whichever way a handler leaves.
@@ -35,25 +39,9 @@ private:
 
 } // namespace
 
-LabelArray03::LabelArray03(std::string caption0, std::string caption3)
-    : m_0(std::move(caption0))
-    , m_3(std::move(caption3)) {}
-
-Label &LabelArray03::operator[](int index) {
-    return const_cast<Label &>(std::as_const(*this)[index]);
-}
-
-const Label &LabelArray03::operator[](int index) const {
-    if (index == 0)
-        return m_0;
-    if (index == 3)
-        return m_3;
-    throw std::out_of_range("lblEticheteS has the elements 0 and 3 only");
-}
-
 // The design values: what every control holds when the window has just been
 // created, before the load notification.
-frmTolvarine::frmTolvarine(runtime::NumberFormat format)
+frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *observer)
     : txtCs{TextField(*this, {Control::txtCs, 0}, "0", FieldKind::Editable, kInputLimit),
             TextField(*this, {Control::txtCs, 1}, "0", FieldKind::Editable, kInputLimit),
             TextField(*this, {Control::txtCs, 2}, "0", FieldKind::Editable, kInputLimit),
@@ -65,7 +53,7 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format)
     , txtUst(*this, {Control::txtUst, 0}, "0", FieldKind::Editable, kInputLimit)
     , cboUst(*this, {Control::cboUst, 0}, VoltageUnits())
     , txtCst(*this, {Control::txtCst, 0}, "", FieldKind::ReadOnly)
-    , lblUMs("pF")
+    , lblUMs(std::string(calc::kPicofarad))
     , lblEticheteS("Capacitate echivalentă:", "Tensiunea aplicată (~):")
     , txtUs{TextField(*this, {Control::txtUs, 0}, "0", FieldKind::ReadOnly),
             TextField(*this, {Control::txtUs, 1}, "0", FieldKind::ReadOnly),
@@ -77,7 +65,8 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format)
               TextField(*this, {Control::txtUMUs, 3}, "", FieldKind::ReadOnly)}
     , cmdClear("Sterge valori")
     , lblEroare("")
-    , m_format(std::move(format)) {
+    , m_format(std::move(format))
+    , m_observer(observer) {
     lblEroare.SetShown(false);
 }
 
@@ -98,7 +87,7 @@ void frmTolvarine::Raise(ControlId id, Notification notification) {
 void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii) {
     const DepthGuard guard(m_depth);
     if (m_observer)
-        m_observer->Delivered(id, notification, m_depth);
+        m_observer->Delivered(*this, id, notification, m_depth);
     const auto index = static_cast<std::int16_t>(id.index);
     try {
         switch (id.control) {
@@ -194,6 +183,12 @@ TextField &frmTolvarine::MutableField(ControlId id) {
     default:
         throw std::invalid_argument("not a text field");
     }
+}
+
+const Button &frmTolvarine::ButtonOf(ControlId id) const {
+    if (id.control == Control::cmdClear)
+        return cmdClear;
+    throw std::invalid_argument("not a button");
 }
 
 const PickList &frmTolvarine::List(ControlId id) const {

@@ -13,27 +13,7 @@
 
 namespace window {
 
-// The label array lblEticheteS has the elements 0 and 3 only.
-class LabelArray03 {
-public:
-    LabelArray03(std::string caption0, std::string caption3);
-    Label &operator[](int index);
-    const Label &operator[](int index) const;
-
-private:
-    Label m_0;
-    Label m_3;
-};
-
-// Sees every notification that the window delivers, with the nesting depth at
-// which its handler runs (1 for a notification from the user).
-class DeliveryObserver {
-public:
-    virtual void Delivered(ControlId id, Notification notification, int depth) = 0;
-
-protected:
-    ~DeliveryObserver() = default;
-};
+class DeliveryObserver;
 
 // The single window of the program: its controls hold the whole state, its
 // handlers answer the notifications, and three private procedures compute the
@@ -41,7 +21,8 @@ protected:
 // actions to the User* entry points.
 class frmTolvarine final : private NotificationSink {
 public:
-    explicit frmTolvarine(runtime::NumberFormat format);
+    // `observer`, where given, sees every delivery and recalculation.
+    explicit frmTolvarine(runtime::NumberFormat format, DeliveryObserver *observer = nullptr);
     frmTolvarine(const frmTolvarine &) = delete;
     frmTolvarine &operator=(const frmTolvarine &) = delete;
 
@@ -72,11 +53,10 @@ public:
     const TextField &Field(ControlId id) const;
     const PickList &List(ControlId id) const;
     const Label &LabelOf(ControlId id) const;
+    const Button &ButtonOf(ControlId id) const;
     const runtime::NumberFormat &Format() const { return m_format; }
 
-    std::size_t RecalculateRuns() const { return m_recalculateRuns; }
-    void SetObserver(DeliveryObserver *observer) { m_observer = observer; }
-
+private:
     // Controls, named as the window names them.
     std::array<TextField, 4> txtCs;
     std::array<PickList, 4> cboCs;
@@ -84,14 +64,11 @@ public:
     PickList cboUst;
     TextField txtCst;
     Label lblUMs;
-    LabelArray03 lblEticheteS;
+    CaptionLabels lblEticheteS;
     std::array<TextField, 4> txtUs;
     std::array<TextField, 4> txtUMUs;
     Button cmdClear;
     Label lblEroare;
-
-private:
-    friend struct FormTestAccess; // lets tests run the private procedures alone
 
     void Raise(ControlId id, Notification notification) override;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
@@ -107,9 +84,9 @@ private:
     void cboUst_Click();
     void cboUst_Change();
     void ValidateInput(TextField &field);
-    void ResetInputs();
+    void ResetValues();
 
-    // Private procedures of the calculation.
+    // Private procedures of the calculation; the arithmetic is calc's.
     void Recalculate();
     void ComputeResults();
     void ShowError(const std::string &message);
@@ -120,7 +97,6 @@ private:
 
     runtime::NumberFormat m_format;
     DeliveryObserver *m_observer = nullptr;
-    std::size_t m_recalculateRuns = 0;
     int m_depth = 0;
     bool m_endRequested = false;
 };

@@ -173,35 +173,28 @@ TEST_P(SeriesTest, ShowsEquivalentAndVoltages) {
     Type(form, Ust, c.voltage);
 
     EXPECT_EQ(ResultsOf(form), c.expected);
-    EXPECT_TRUE(form.lblUMs.Shown());
-    EXPECT_TRUE(form.lblEticheteS[0].Shown());
-    EXPECT_FALSE(form.lblEroare.Shown());
+    EXPECT_TRUE(IsShown(form, CstUnit));
+    EXPECT_TRUE(IsShown(form, Caption(0)));
+    EXPECT_FALSE(IsShown(form, Eroare));
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SeriesTest, ::testing::ValuesIn(kSeriesCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Recalculate, PartialSumsPassThroughTheEquivalentField) {
-    frmTolvarine form(en);
+    DeliveryLog log;
+    frmTolvarine form(en, &log);
     form.Start({});
     Choose(form, CsUnit(0), "nF");
     Choose(form, CsUnit(1), "nF");
     Type(form, Cs(0), "10");
 
-    std::vector<std::string> seen;
-    struct Watch : DeliveryObserver {
-        frmTolvarine *form;
-        std::vector<std::string> *seen;
-        void Delivered(ControlId id, Notification n, int) override {
-            if (id.control == Control::txtCst && n == Notification::Change)
-                seen->push_back(form->txtCst.Text());
-        }
-    } watch;
-    watch.form = &form;
-    watch.seen = &seen;
-    form.SetObserver(&watch);
+    log.Clear();
     Type(form, Cs(1), "22");
-    form.SetObserver(nullptr);
+    std::vector<std::string> seen;
+    for (const auto &entry : log.entries)
+        if (entry.id == Cst && entry.notification == Notification::Change)
+            seen.push_back(entry.fieldText);
 
     const std::vector<std::string> expected = {"0", "0.0001", "0.000145454545454545", "6875",
                                                "6.875"};
@@ -215,38 +208,39 @@ TEST(Recalculate, EveryCapacitanceZeroHidesEquivalentAndClearsStaleVoltages) {
     Type(form, Cs(2), "10");
     Type(form, Ust, "5");
     Type(form, Cs(0), "0");
-    ASSERT_TRUE(form.txtCst.Shown());
-    ASSERT_EQ(form.txtUs[2].Text(), "5");
-    const std::string equivalent = form.txtCst.Text();
+    ASSERT_TRUE(IsShown(form, Cst));
+    ASSERT_EQ(Text(form, Us(2)), "5");
+    const std::string equivalent = Text(form, Cst);
 
     Type(form, Cs(2), "-0"); // a negative zero counts as absent too
 
     const Shown expected{
-        equivalent, form.lblUMs.Caption(), false, {"0", "0", "0", "0"}, {"", "", "", ""}};
+        equivalent, Text(form, CstUnit), false, {"0", "0", "0", "0"}, {"", "", "", ""}};
     EXPECT_EQ(ResultsOf(form), expected);
-    EXPECT_FALSE(form.lblUMs.Shown());
-    EXPECT_FALSE(form.lblEticheteS[0].Shown());
+    EXPECT_FALSE(IsShown(form, CstUnit));
+    EXPECT_FALSE(IsShown(form, Caption(0)));
 }
 
 TEST(Recalculate, UnknownUnitsCountAsPicofaradsAndKilovolts) {
     // Before the load no list has a chosen entry: an empty capacitance unit
     // counts as pF, an empty voltage unit as kV.
     frmTolvarine form(en);
-    form.txtUst.SetText("2");
-    form.txtCs[0].SetText("5");
+    Type(form, Ust, "2");
+    Type(form, Cs(0), "5");
     EXPECT_EQ(ResultsOf(form), Result("5", "pF", {"2", "0", "0", "0"}, {"kV", "", "", ""}));
 }
 
 TEST(Recalculate, ChangingAUnitRecalculatesAtOnce) {
-    frmTolvarine form(en);
+    DeliveryLog log;
+    frmTolvarine form(en, &log);
     form.Start({});
     Type(form, Cs(0), "4.7");
     Type(form, Ust, "12");
-    const std::size_t runs = form.RecalculateRuns();
+    const std::size_t runs = log.recalculations;
     Choose(form, CsUnit(0), "uF");
-    EXPECT_EQ(form.RecalculateRuns(), runs + 1);
-    EXPECT_EQ(form.txtCst.Text(), "4.7");
-    EXPECT_EQ(form.lblUMs.Caption(), "uF");
+    EXPECT_EQ(log.recalculations, runs + 1);
+    EXPECT_EQ(Text(form, Cst), "4.7");
+    EXPECT_EQ(Text(form, CstUnit), "uF");
 
     // A unit for an absent capacitor changes nothing that is shown.
     const Shown before = ResultsOf(form);

@@ -1,10 +1,15 @@
-// The ranging of results into readable units, run alone on texts in the base
-// unit.
-#include "form_driver.h"
+// The ranging of results into readable units, run alone on values in the
+// base unit.
+#include "conversions.h"
+#include "param_name.h"
+#include "ranging.h"
 
 #include <gtest/gtest.h>
 
-namespace window {
+#include <ostream>
+#include <string>
+
+namespace calc {
 namespace {
 
 struct RangeCase {
@@ -13,16 +18,21 @@ struct RangeCase {
     const char *unit;
 };
 
+void PrintTo(const RangeCase &c, std::ostream *out) {
+    *out << c.onEntry << " -> " << c.shown << " " << c.unit;
+}
+
+std::string NameOf(const ::testing::TestParamInfo<RangeCase> &info) {
+    return test_support::ParamName(info.param.onEntry);
+}
+
 class CapacitanceRanging : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(CapacitanceRanging, RewritesPicofaradsInAReadableUnit) {
     const RangeCase &c = GetParam();
-    frmTolvarine form(runtime::EnglishFormat());
-    form.txtCst.SetText(c.onEntry);
-    form.lblUMs.SetCaption("stale");
-    FormTestAccess::ScaleCapacitance(form);
-    EXPECT_EQ(form.txtCst.Text(), c.shown);
-    EXPECT_EQ(form.lblUMs.Caption(), c.unit);
+    const Ranged ranged = RangeCapacitance(c.onEntry, runtime::NumberFormat{});
+    EXPECT_EQ(ranged.text, c.shown);
+    EXPECT_EQ(ranged.unit, c.unit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -32,22 +42,17 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"4700", "4.7", "nF"}, RangeCase{"6875", "6.875", "nF"},
                       RangeCase{"999999", "999.999", "nF"}, RangeCase{"999999.6", "1", "uF"},
                       RangeCase{"1000000", "1", "uF"}, RangeCase{"1000000000", "1000", "uF"},
-                      RangeCase{"1E+300", "1E+294", "uF"}));
+                      RangeCase{"1E+300", "1E+294", "uF"}),
+    NameOf);
 
 class VoltageRanging : public ::testing::TestWithParam<RangeCase> {};
 
-TEST_P(VoltageRanging, RewritesVoltsInAReadableUnitOnEveryCapacitor) {
+TEST_P(VoltageRanging, RewritesVoltsInAReadableUnit) {
     const RangeCase &c = GetParam();
-    frmTolvarine form(runtime::EnglishFormat());
-    for (auto &field : form.txtUs)
-        field.SetText(c.onEntry);
-    for (auto &field : form.txtUMUs)
-        field.SetText("stale");
-    FormTestAccess::ScaleVoltages(form);
-    for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(form.txtUs[k].Text(), c.shown) << "capacitor " << k + 1;
-        EXPECT_EQ(form.txtUMUs[k].Text(), c.unit) << "capacitor " << k + 1;
-    }
+    const runtime::NumberFormat format;
+    const Ranged ranged = RangeVoltage(runtime::TextToDouble(c.onEntry, format), format);
+    EXPECT_EQ(ranged.text, c.shown);
+    EXPECT_EQ(ranged.unit, c.unit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Nothing above MV; nothing left below a thousandth of a uV.
                       RangeCase{"999999999.9996", "1000", "MV"},
                       RangeCase{"1E+300", "1E+294", "MV"}, RangeCase{"4E-10", "0", ""},
-                      RangeCase{"1E-300", "0", ""}));
+                      RangeCase{"1E-300", "0", ""}),
+    NameOf);
 
 } // namespace
-} // namespace window
+} // namespace calc

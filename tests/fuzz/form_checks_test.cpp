@@ -32,43 +32,43 @@ void EnterSeries(frmTolvarine &form) {
 
 struct TamperCase {
     const char *name;
-    std::function<void(frmTolvarine &)> tamper;
+    std::function<void(FormSnapshot &)> tamper;
 };
 
 const TamperCase kTamperCases[] = {
-    {"EquivalentOffByOneDecimal", [](frmTolvarine &f) { f.txtCst.SetText("6.876"); }},
-    {"EquivalentInWrongUnit", [](frmTolvarine &f) { f.lblUMs.SetCaption("uF"); }},
+    {"EquivalentOffByOneDecimal", [](FormSnapshot &f) { f.equivalent = "6.876"; }},
+    {"EquivalentInWrongUnit", [](FormSnapshot &f) { f.equivalentUnit = "uF"; }},
     {"EquivalentNotRanged",
-     [](frmTolvarine &f) {
-         f.txtCst.SetText("6875");
-         f.lblUMs.SetCaption("pF");
+     [](FormSnapshot &f) {
+         f.equivalent = "6875";
+         f.equivalentUnit = "pF";
      }},
     {"EquivalentRangedTooFar",
-     [](frmTolvarine &f) {
-         f.txtCst.SetText("0.006875");
-         f.lblUMs.SetCaption("uF");
+     [](FormSnapshot &f) {
+         f.equivalent = "0.006875";
+         f.equivalentUnit = "uF";
      }},
-    {"EquivalentHidden", [](frmTolvarine &f) { f.txtCst.SetShown(false); }},
-    {"VoltageWrong", [](frmTolvarine &f) { f.txtUs[0].SetText("158.126"); }},
-    {"VoltageNotRounded", [](frmTolvarine &f) { f.txtUs[0].SetText("158.1251"); }},
-    {"EquivalentNotRounded", [](frmTolvarine &f) { f.txtCst.SetText("6.8750001"); }},
-    {"VoltageInExponentForm", [](frmTolvarine &f) { f.txtUs[1].SetText("7.1875E+01"); }},
+    {"EquivalentHidden", [](FormSnapshot &f) { f.equivalentShown[0] = false; }},
+    {"VoltageWrong", [](FormSnapshot &f) { f.voltages[0] = "158.126"; }},
+    {"VoltageNotRounded", [](FormSnapshot &f) { f.voltages[0] = "158.1251"; }},
+    {"EquivalentNotRounded", [](FormSnapshot &f) { f.equivalent = "6.8750001"; }},
+    {"VoltageInExponentForm", [](FormSnapshot &f) { f.voltages[1] = "7.1875E+01"; }},
     {"VoltageInMillivoltsNotRanged",
-     [](frmTolvarine &f) {
-         f.txtUs[1].SetText("71875");
-         f.txtUMUs[1].SetText("mV");
+     [](FormSnapshot &f) {
+         f.voltages[1] = "71875";
+         f.voltageUnits[1] = "mV";
      }},
-    {"VoltageWithoutUnit", [](frmTolvarine &f) { f.txtUMUs[0].SetText(""); }},
-    {"AbsentCapacitorWithUnit", [](frmTolvarine &f) { f.txtUMUs[2].SetText("V"); }},
+    {"VoltageWithoutUnit", [](FormSnapshot &f) { f.voltageUnits[0] = ""; }},
+    {"AbsentCapacitorWithUnit", [](FormSnapshot &f) { f.voltageUnits[2] = "V"; }},
     {"AbsentCapacitorWithVoltage",
-     [](frmTolvarine &f) {
-         f.txtUs[3].SetText("1");
-         f.txtUMUs[3].SetText("V");
+     [](FormSnapshot &f) {
+         f.voltages[3] = "1";
+         f.voltageUnits[3] = "V";
      }},
     {"ErrorShownWithoutCause",
-     [](frmTolvarine &f) {
-         f.lblEroare.SetCaption("Valoare prea mare");
-         f.lblEroare.SetShown(true);
+     [](FormSnapshot &f) {
+         f.error = "Valoare prea mare";
+         f.errorShown = true;
      }},
 };
 
@@ -79,9 +79,10 @@ TEST_P(TamperTest, WrongResultIsReported) {
     form.Start({});
     EnterSeries(form);
     const FormSnapshot before = Snapshot(form);
-    ASSERT_EQ(CheckResults(form, before), "");
-    GetParam().tamper(form);
-    EXPECT_NE(CheckResults(form, before), "");
+    FormSnapshot after = Snapshot(form);
+    ASSERT_EQ(CheckResults(after, before), "");
+    GetParam().tamper(after);
+    EXPECT_NE(CheckResults(after, before), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Checks, TamperTest, ::testing::ValuesIn(kTamperCases),
@@ -130,8 +131,9 @@ TEST_P(GoodTest, WindowPassesEveryCheck) {
     form.Start({});
     const FormSnapshot before = Snapshot(form);
     GetParam().act(form);
-    EXPECT_EQ(CheckInputs(form, before), "");
-    EXPECT_EQ(CheckResults(form, before), "");
+    const FormSnapshot after = Snapshot(form);
+    EXPECT_EQ(CheckInputs(after, before), "");
+    EXPECT_EQ(CheckResults(after, before), "");
 }
 
 INSTANTIATE_TEST_SUITE_P(Checks, GoodTest, ::testing::ValuesIn(kGoodCases),
@@ -141,8 +143,9 @@ TEST(InputCheck, TextLongerThanTheLimitNotWrittenByTheProgramIsReported) {
     frmTolvarine form(runtime::EnglishFormat());
     form.Start({});
     const FormSnapshot before = Snapshot(form);
-    form.txtCs[2].SetText("01234567"); // a number, so the validation keeps it
-    EXPECT_NE(CheckInputs(form, before), "");
+    FormSnapshot after = Snapshot(form);
+    after.inputs[2] = "01234567"; // a number, so the validation would keep it
+    EXPECT_NE(CheckInputs(after, before), "");
 }
 
 struct DecodeCase {

@@ -1,8 +1,10 @@
 #pragma once
 
 // Drives the form as a user would, with no toolkit: the whole new text of a
-// field, a choice in a list, a click, a key.
+// field, a choice in a list, a click, a key. Reads the form through its
+// const access only.
 #include "conversions.h"
+#include "delivery_observer.h"
 #include "frm_tolvarine.h"
 #include "user_edit.h"
 
@@ -12,21 +14,46 @@
 
 namespace window {
 
-// Runs the form's private procedures alone.
-struct FormTestAccess {
-    static void Recalculate(frmTolvarine &form) { form.Recalculate(); }
-    static void ScaleCapacitance(frmTolvarine &form) { form.ScaleCapacitance(); }
-    static void ScaleVoltages(frmTolvarine &form) { form.ScaleVoltages(); }
-};
-
 inline ControlId Cs(int k) {
     return {Control::txtCs, k};
 }
 inline ControlId CsUnit(int k) {
     return {Control::cboCs, k};
 }
+inline ControlId Us(int k) {
+    return {Control::txtUs, k};
+}
+inline ControlId UsUnit(int k) {
+    return {Control::txtUMUs, k};
+}
+inline ControlId Caption(int k) {
+    return {Control::lblEticheteS, k};
+}
 inline const ControlId Ust{Control::txtUst, 0};
 inline const ControlId UstUnit{Control::cboUst, 0};
+inline const ControlId Cst{Control::txtCst, 0};
+inline const ControlId CstUnit{Control::lblUMs, 0};
+inline const ControlId Eroare{Control::lblEroare, 0};
+inline const ControlId Clear{Control::cmdClear, 0};
+
+inline bool IsLabel(ControlId id) {
+    return id.control == Control::lblUMs || id.control == Control::lblEticheteS ||
+           id.control == Control::lblEroare;
+}
+
+// The text of a field or list, or the caption of a label.
+inline const std::string &Text(const frmTolvarine &form, ControlId id) {
+    if (IsLabel(id))
+        return form.LabelOf(id).Caption();
+    if (id.control == Control::cboCs || id.control == Control::cboUst)
+        return form.List(id).Text();
+    return form.Field(id).Text();
+}
+
+// Whether a field or label is shown.
+inline bool IsShown(const frmTolvarine &form, ControlId id) {
+    return IsLabel(id) ? form.LabelOf(id).Shown() : form.Field(id).Shown();
+}
 
 // Replaces the whole text of a field, as select-all and typing would.
 inline frmTolvarine::EditOutcome Type(frmTolvarine &form, ControlId field,
@@ -57,10 +84,10 @@ struct Shown {
 };
 
 inline Shown ResultsOf(const frmTolvarine &form) {
-    Shown s{form.txtCst.Text(), form.lblUMs.Caption(), form.txtCst.Shown(), {}, {}};
+    Shown s{Text(form, Cst), Text(form, CstUnit), IsShown(form, Cst), {}, {}};
     for (int k = 0; k < 4; ++k) {
-        s.voltages.push_back(form.txtUs[k].Text());
-        s.voltageUnits.push_back(form.txtUMUs[k].Text());
+        s.voltages.push_back(Text(form, Us(k)));
+        s.voltageUnits.push_back(Text(form, UsUnit(k)));
     }
     return s;
 }
@@ -73,7 +100,9 @@ inline std::ostream &operator<<(std::ostream &out, const Shown &s) {
     return out;
 }
 
-// Records every delivery: which control, which notification, at what depth.
+// Records every delivery (which control, which notification, at what depth)
+// and counts the recalculations. Give it to the form when creating it; Clear
+// forgets what was recorded so far.
 class DeliveryLog : public DeliveryObserver {
 public:
     struct Entry {
@@ -83,23 +112,27 @@ public:
         std::string fieldText; // the field's text when its change was delivered
     };
 
-    explicit DeliveryLog(frmTolvarine &form)
-        : m_form(form) {
-        form.SetObserver(this);
-    }
-    ~DeliveryLog() { m_form.SetObserver(nullptr); }
-
-    void Delivered(ControlId id, Notification notification, int depth) override {
+    void Delivered(const frmTolvarine &form, ControlId id, Notification notification,
+                   int depth) override {
         std::string text;
         if (notification == Notification::Change)
-            text = m_form.Field(id).Text();
+            text = form.Field(id).Text();
         entries.push_back({id, notification, depth, text});
     }
+    void Recalculated() override { ++recalculations; }
+    void Clear() { entries.clear(); }
 
     std::vector<Entry> entries;
+    std::size_t recalculations = 0;
+};
 
-private:
-    frmTolvarine &m_form;
+// A form with a log of what it delivers.
+struct LoggedForm {
+    explicit LoggedForm(runtime::NumberFormat format)
+        : form(std::move(format), &log) {}
+
+    DeliveryLog log;
+    frmTolvarine form;
 };
 
 } // namespace window

@@ -118,7 +118,7 @@ TEST_F(Keys, CharacterKeysInAnOpenListStillReachIt) {
     QTest::keyClick(view, Qt::Key_K);
     QTest::keyClick(view, Qt::Key_Return);
     EXPECT_EQ(list.currentText(), "kV");
-    EXPECT_EQ(Window().Form().cboUst.Text(), "kV");
+    EXPECT_EQ(Window().Form().List({window::Control::cboUst, 0}).Text(), "kV");
 }
 
 TEST_F(Keys, EveryOtherKeyReachesItsControlUntouched) {

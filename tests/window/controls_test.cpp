@@ -105,7 +105,8 @@ struct DesignField {
 };
 
 TEST(DesignValues, EveryControlBeforeTheLoad) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     std::vector<DesignField> fields;
     for (int k = 0; k < 4; ++k) {
         fields.push_back({{Control::txtCs, k}, "0", false, true});
@@ -130,42 +131,42 @@ TEST(DesignValues, EveryControlBeforeTheLoad) {
         EXPECT_EQ(list.List(1), "nF");
         EXPECT_EQ(list.List(2), "uF");
     }
-    EXPECT_EQ(form.cboUst.Text(), "");
-    ASSERT_EQ(form.cboUst.ListCount(), 4);
-    EXPECT_EQ(form.cboUst.List(0), "uV");
-    EXPECT_EQ(form.cboUst.List(1), "mV");
-    EXPECT_EQ(form.cboUst.List(2), "V");
-    EXPECT_EQ(form.cboUst.List(3), "kV");
-    EXPECT_EQ(form.lblUMs.Caption(), "pF");
-    EXPECT_EQ(form.lblEticheteS[0].Caption(), "Capacitate echivalentă:");
-    EXPECT_EQ(form.lblEticheteS[3].Caption(), "Tensiunea aplicată (~):");
-    EXPECT_TRUE(form.lblEticheteS[0].Shown());
-    EXPECT_TRUE(form.lblEticheteS[3].Shown());
-    EXPECT_EQ(form.cmdClear.Caption(), "Sterge valori");
-    EXPECT_FALSE(form.lblEroare.Shown());
-    EXPECT_EQ(form.RecalculateRuns(), 0u);
+    EXPECT_EQ(Text(form, UstUnit), "");
+    ASSERT_EQ(form.List(UstUnit).ListCount(), 4);
+    EXPECT_EQ(form.List(UstUnit).List(0), "uV");
+    EXPECT_EQ(form.List(UstUnit).List(1), "mV");
+    EXPECT_EQ(form.List(UstUnit).List(2), "V");
+    EXPECT_EQ(form.List(UstUnit).List(3), "kV");
+    EXPECT_EQ(Text(form, CstUnit), "pF");
+    EXPECT_EQ(Text(form, Caption(0)), "Capacitate echivalentă:");
+    EXPECT_EQ(Text(form, Caption(3)), "Tensiunea aplicată (~):");
+    EXPECT_TRUE(IsShown(form, Caption(0)));
+    EXPECT_TRUE(IsShown(form, Caption(3)));
+    EXPECT_EQ(form.ButtonOf(Clear).Caption(), "Sterge valori");
+    EXPECT_FALSE(IsShown(form, Eroare));
+    EXPECT_EQ(log.recalculations, 0u);
 }
 
 TEST(DesignValues, LabelArrayHasOnlyElementsZeroAndThree) {
     frmTolvarine form(runtime::EnglishFormat());
     for (int index : {-1, 1, 2, 4})
-        EXPECT_THROW(form.lblEticheteS[index], std::out_of_range) << index;
+        EXPECT_THROW(form.LabelOf(Caption(index)), std::out_of_range) << index;
 }
 
 TEST(FormDelivery, AssignmentRunsTheHandlerWithItsIndexBeforeReturning) {
-    frmTolvarine form(runtime::EnglishFormat());
-    DeliveryLog log(form);
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
 
-    form.txtCs[1].SetText("5");
+    Type(form, Cs(1), "5");
     ASSERT_FALSE(log.entries.empty());
     EXPECT_EQ(log.entries[0].id, (ControlId{Control::txtCs, 1}));
     EXPECT_EQ(log.entries[0].notification, Notification::Change);
     EXPECT_EQ(log.entries[0].fieldText, "5");
-    EXPECT_EQ(form.RecalculateRuns(), 1u); // the handler ran inside the assignment
-    EXPECT_EQ(form.txtCst.Text(), "5");
+    EXPECT_EQ(log.recalculations, 1u); // the handler ran inside the assignment
+    EXPECT_EQ(Text(form, Cst), "5");
 
     log.entries.clear();
-    form.cboCs[2].SetText("pF");
+    Choose(form, CsUnit(2), "pF");
     ASSERT_FALSE(log.entries.empty());
     EXPECT_EQ(log.entries[0].id, (ControlId{Control::cboCs, 2}));
     EXPECT_EQ(log.entries[0].notification, Notification::Click);
@@ -175,13 +176,14 @@ TEST(FormDelivery, AssignmentRunsTheHandlerWithItsIndexBeforeReturning) {
         EXPECT_TRUE(c == Control::txtCst || c == Control::txtUs || c == Control::txtUMUs);
         EXPECT_EQ(log.entries[i].depth, 2);
     }
-    EXPECT_EQ(form.RecalculateRuns(), 2u);
+    EXPECT_EQ(log.recalculations, 2u);
 }
 
 TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     form.Start({});
-    DeliveryLog log(form);
+    log.Clear();
     const std::vector<ControlId> readOnly = {
         {Control::txtCst, 0}, {Control::txtUs, 0}, {Control::txtUs, 3}, {Control::txtUMUs, 1}};
     for (const ControlId id : readOnly) {
@@ -196,10 +198,11 @@ TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
 
 TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {
     for (const ControlId field : {Cs(0), Cs(3), Ust}) {
-        frmTolvarine form(runtime::EnglishFormat());
+        DeliveryLog log;
+        frmTolvarine form(runtime::EnglishFormat(), &log);
         form.Start({});
         Type(form, field, "123456");
-        DeliveryLog log(form);
+        log.Clear();
         const auto outcome = form.UserEdit(field, "1234567", 7);
         EXPECT_FALSE(outcome.accepted);
         EXPECT_EQ(outcome.caret, 6u);
@@ -214,15 +217,15 @@ TEST(FormDelivery, PasteIsCutToWhatFitsAndDeletingAlwaysWorks) {
     Type(form, Cs(0), "12");
     const auto pasted = form.UserEdit(Cs(0), "1299999999", 10); // paste at the end
     EXPECT_TRUE(pasted.accepted);
-    EXPECT_EQ(form.txtCs[0].Text(), "129999");
+    EXPECT_EQ(Text(form, Cs(0)), "129999");
     EXPECT_EQ(pasted.caret, 6u);
 
     // A program text longer than the limit stays; the user may still delete.
     Type(form, Cs(1), "-5E6");
-    ASSERT_EQ(form.txtCs[1].Text(), "5000000");
+    ASSERT_EQ(Text(form, Cs(1)), "5000000");
     EXPECT_FALSE(form.UserEdit(Cs(1), "50000001", 8).accepted);
     EXPECT_TRUE(form.UserEdit(Cs(1), "500000", 6).accepted);
-    EXPECT_EQ(form.txtCs[1].Text(), "500000");
+    EXPECT_EQ(Text(form, Cs(1)), "500000");
 }
 
 } // namespace

@@ -24,8 +24,8 @@ struct ErrorCase {
 };
 
 std::vector<std::string> Inputs(const frmTolvarine &form) {
-    return {form.txtCs[0].Text(), form.txtCs[1].Text(), form.txtCs[2].Text(), form.txtCs[3].Text(),
-            form.txtUst.Text()};
+    return {Text(form, Cs(0)), Text(form, Cs(1)), Text(form, Cs(2)), Text(form, Cs(3)),
+            Text(form, Ust)};
 }
 
 const ErrorCase kErrorCases[] = {
@@ -83,15 +83,15 @@ TEST_P(ErrorTest, ShowsOnlyTheMessageThenRecovers) {
     Type(form, Ust, "5");
 
     EXPECT_NO_THROW(c.provoke(form));
-    EXPECT_TRUE(form.lblEroare.Shown());
-    EXPECT_EQ(form.lblEroare.Caption(), kOverflow);
+    EXPECT_TRUE(IsShown(form, Eroare));
+    EXPECT_EQ(Text(form, Eroare), kOverflow);
     EXPECT_EQ(ResultsOf(form), kCleared);
     EXPECT_EQ(Inputs(form), c.inputsAfterError);
     EXPECT_FALSE(form.EndRequested());
 
     EXPECT_NO_THROW(c.recover(form));
-    EXPECT_FALSE(form.lblEroare.Shown());
-    EXPECT_EQ(form.lblEroare.Caption(), "");
+    EXPECT_FALSE(IsShown(form, Eroare));
+    EXPECT_EQ(Text(form, Eroare), "");
     EXPECT_EQ(ResultsOf(form), c.recovered);
 }
 
@@ -99,14 +99,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, ErrorTest, ::testing::ValuesIn(kErrorCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Errors, NestedAndOuterRunsBothEndAtTheError) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     form.Start({});
     Choose(form, CsUnit(0), "uF");
-    DeliveryLog log(form);
-    const std::size_t before = form.RecalculateRuns();
+    log.Clear();
+    const std::size_t before = log.recalculations;
     Type(form, Cs(0), "-9E307");
-    EXPECT_EQ(form.RecalculateRuns() - before, 2u);
-    EXPECT_EQ(form.txtCs[0].Text(), "9E+307"); // the sign removal stays
+    EXPECT_EQ(log.recalculations - before, 2u);
+    EXPECT_EQ(Text(form, Cs(0)), "9E+307"); // the sign removal stays
     std::vector<int> depths;
     for (const auto &entry : log.entries)
         if (entry.id == Cs(0))
@@ -120,10 +121,10 @@ TEST(Errors, ResetClearsTheMessage) {
     Choose(form, UstUnit, "kV");
     Type(form, Cs(0), "1");
     Type(form, Ust, "1E308");
-    ASSERT_TRUE(form.lblEroare.Shown());
+    ASSERT_TRUE(IsShown(form, Eroare));
     form.UserClick({Control::cmdClear, 0});
-    EXPECT_FALSE(form.lblEroare.Shown());
-    EXPECT_EQ(form.txtUst.Text(), "0");
+    EXPECT_FALSE(IsShown(form, Eroare));
+    EXPECT_EQ(Text(form, Ust), "0");
 }
 
 TEST(Errors, EveryKindHasItsOwnRomanianMessage) {

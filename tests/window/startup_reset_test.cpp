@@ -14,40 +14,41 @@ struct FieldsAfter {
 void ExpectInputsAndResults(const frmTolvarine &form, const FieldsAfter &f) {
     for (int k = 0; k < 4; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_EQ(form.txtCs[k].Text(), f.capacitance);
-        EXPECT_EQ(form.cboCs[k].Text(), f.capacitanceUnit);
-        EXPECT_EQ(form.cboCs[k].ListIndex(), 0);
-        EXPECT_EQ(form.txtUs[k].Text(), f.voltage);
-        EXPECT_EQ(form.txtUMUs[k].Text(), f.voltageUnit);
+        EXPECT_EQ(Text(form, Cs(k)), f.capacitance);
+        EXPECT_EQ(Text(form, CsUnit(k)), f.capacitanceUnit);
+        EXPECT_EQ(form.List(CsUnit(k)).ListIndex(), 0);
+        EXPECT_EQ(Text(form, Us(k)), f.voltage);
+        EXPECT_EQ(Text(form, UsUnit(k)), f.voltageUnit);
     }
-    EXPECT_EQ(form.txtUst.Text(), f.applied);
-    EXPECT_EQ(form.cboUst.Text(), f.appliedUnit);
-    EXPECT_EQ(form.cboUst.ListIndex(), 2);
-    EXPECT_EQ(form.txtCst.Text(), f.equivalent);
-    EXPECT_EQ(form.lblUMs.Caption(), f.equivalentUnit);
-    EXPECT_FALSE(form.txtCst.Shown());
-    EXPECT_FALSE(form.lblUMs.Shown());
-    EXPECT_FALSE(form.lblEticheteS[0].Shown());
-    EXPECT_TRUE(form.lblEticheteS[3].Shown());
-    EXPECT_FALSE(form.lblEroare.Shown());
+    EXPECT_EQ(Text(form, Ust), f.applied);
+    EXPECT_EQ(Text(form, UstUnit), f.appliedUnit);
+    EXPECT_EQ(form.List(UstUnit).ListIndex(), 2);
+    EXPECT_EQ(Text(form, Cst), f.equivalent);
+    EXPECT_EQ(Text(form, CstUnit), f.equivalentUnit);
+    EXPECT_FALSE(IsShown(form, Cst));
+    EXPECT_FALSE(IsShown(form, CstUnit));
+    EXPECT_FALSE(IsShown(form, Caption(0)));
+    EXPECT_TRUE(IsShown(form, Caption(3)));
+    EXPECT_FALSE(IsShown(form, Eroare));
 }
 
 const FieldsAfter kAfterLoad{"0", "pF", "0", "V", "0", "V", "", "pF"};
 const FieldsAfter kAfterReset{"0", "pF", "0", "", "0", "V", "0", ""};
 
 TEST(StartUp, LoadRunsBeforeShowingAndSetsEveryField) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     std::size_t runsWhenShown = 0;
-    form.Start([&] { runsWhenShown = form.RecalculateRuns(); });
+    form.Start([&] { runsWhenShown = log.recalculations; });
     // Once inside each of the five list assignments, then once at the end.
     EXPECT_EQ(runsWhenShown, 6u);
-    EXPECT_EQ(form.RecalculateRuns(), 6u);
+    EXPECT_EQ(log.recalculations, 6u);
     ExpectInputsAndResults(form, kAfterLoad);
 }
 
 TEST(StartUp, LoadDeliversNotificationsInTheOrderOfItsAssignments) {
-    frmTolvarine form(runtime::EnglishFormat());
-    DeliveryLog log(form);
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     form.Start({});
     std::vector<ControlId> handled;
     for (const auto &entry : log.entries)
@@ -73,7 +74,7 @@ TEST(Reset, RestoresEveryInputAndLeavesVoltagesWithoutUnit) {
             Type(form, Ust, "1,5");
             Type(form, Cs(1), "9e307"); // an error shown before the reset
             Choose(form, CsUnit(1), "uF");
-            ASSERT_TRUE(form.lblEroare.Shown());
+            ASSERT_TRUE(IsShown(form, Eroare));
         }
         form.UserClick({Control::cmdClear, 0});
         ExpectInputsAndResults(form, kAfterReset);
@@ -85,16 +86,16 @@ TEST(Reset, FirstNonZeroCapacitanceShowsTheEquivalentAgain) {
     form.Start({});
     form.UserClick({Control::cmdClear, 0});
     Type(form, Cs(1), "33");
-    EXPECT_TRUE(form.txtCst.Shown());
-    EXPECT_TRUE(form.lblUMs.Shown());
-    EXPECT_TRUE(form.lblEticheteS[0].Shown());
-    EXPECT_EQ(form.txtCst.Text(), "33");
-    EXPECT_EQ(form.lblUMs.Caption(), "pF");
-    EXPECT_EQ(form.txtUs[1].Text(), "0"); // no voltage applied yet
-    EXPECT_EQ(form.txtUMUs[1].Text(), "");
+    EXPECT_TRUE(IsShown(form, Cst));
+    EXPECT_TRUE(IsShown(form, CstUnit));
+    EXPECT_TRUE(IsShown(form, Caption(0)));
+    EXPECT_EQ(Text(form, Cst), "33");
+    EXPECT_EQ(Text(form, CstUnit), "pF");
+    EXPECT_EQ(Text(form, Us(1)), "0"); // no voltage applied yet
+    EXPECT_EQ(Text(form, UsUnit(1)), "");
     Type(form, Ust, "2");
-    EXPECT_EQ(form.txtUs[1].Text(), "2");
-    EXPECT_EQ(form.txtUMUs[1].Text(), "V");
+    EXPECT_EQ(Text(form, Us(1)), "2");
+    EXPECT_EQ(Text(form, UsUnit(1)), "V");
 }
 
 TEST(Keys, EscapeAsksToEndAndSwallowsTheKey) {
@@ -104,18 +105,19 @@ TEST(Keys, EscapeAsksToEndAndSwallowsTheKey) {
     EXPECT_FALSE(form.EndRequested());
     EXPECT_FALSE(form.UserKeyPress(27));
     EXPECT_TRUE(form.EndRequested());
-    EXPECT_EQ(form.txtCs[0].Text(), "12");
+    EXPECT_EQ(Text(form, Cs(0)), "12");
 }
 
 TEST(Keys, EveryOtherKeyPassesThroughUntouched) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     form.Start({});
-    const std::size_t runs = form.RecalculateRuns();
+    const std::size_t runs = log.recalculations;
     for (const int key :
          {8, 9, 13, 26, 28, 32, int('0'), int('9'), int('e'), int('E'), int('-'), 127, 255, 0x7fff})
         EXPECT_TRUE(form.UserKeyPress(static_cast<std::int16_t>(key))) << key;
     EXPECT_FALSE(form.EndRequested());
-    EXPECT_EQ(form.RecalculateRuns(), runs);
+    EXPECT_EQ(log.recalculations, runs);
     ExpectInputsAndResults(form, kAfterLoad);
 }
 

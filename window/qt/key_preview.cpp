@@ -1,13 +1,13 @@
 #include "key_preview.h"
 
+#include "key_codes.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 namespace view {
 namespace {
-
-constexpr std::int16_t kEscape = 27;
 
 bool BelongsTo(const QWidget &widget, const QWidget &window) {
     for (const QWidget *w = &widget; w; w = w->parentWidget()) {
@@ -55,7 +55,7 @@ bool KeyPreview::eventFilter(QObject *watched, QEvent *event) {
         // An open list takes Esc to close itself first.
         if (QApplication::activePopupWidget())
             return false;
-        keyAscii = kEscape;
+        keyAscii = window::kKeyEscape;
     } else if (!key.text().isEmpty()) {
         keyAscii = static_cast<std::int16_t>(key.text().at(0).unicode());
     } else {

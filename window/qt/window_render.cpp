@@ -30,7 +30,8 @@ void TolvarineWindow::Render() {
         RenderList(m_form.List(id), *combo);
     for (const auto &[id, label] : m_labels)
         RenderLabel(id, m_form.LabelOf(id), *label);
-    const QString caption = QString::fromStdString(m_form.cmdClear.Caption());
+    const QString caption =
+        QString::fromStdString(m_form.ButtonOf({window::Control::cmdClear, 0}).Caption());
     if (m_clear->text() != caption)
         m_clear->setText(caption);
 }

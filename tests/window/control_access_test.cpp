@@ -1,6 +1,5 @@
-// Behaviour of the window model that the other suites leave untested: the
-// read access by control id that the view relies on, and clicks on controls
-// that are not buttons.
+// The read access by control id that the view relies on, and clicks on
+// controls that are not buttons.
 #include "form_driver.h"
 
 #include <gtest/gtest.h>
@@ -13,29 +12,24 @@ namespace {
 struct LabelCase {
     const char *name;
     ControlId id;
-    const Label *(*expected)(const frmTolvarine &);
+    const char *designCaption;
 };
 
 const LabelCase kLabelCases[] = {
-    {"UnitOfEquivalent", {Control::lblUMs, 0}, [](const frmTolvarine &f) { return &f.lblUMs; }},
-    {"CaptionOverEquivalent",
-     {Control::lblEticheteS, 0},
-     [](const frmTolvarine &f) { return &f.lblEticheteS[0]; }},
-    {"CaptionOfAppliedVoltage",
-     {Control::lblEticheteS, 3},
-     [](const frmTolvarine &f) { return &f.lblEticheteS[3]; }},
-    {"ErrorMessage", {Control::lblEroare, 0}, [](const frmTolvarine &f) { return &f.lblEroare; }},
+    {"UnitOfEquivalent", {Control::lblUMs, 0}, "pF"},
+    {"CaptionOverEquivalent", {Control::lblEticheteS, 0}, "Capacitate echivalentă:"},
+    {"CaptionOfAppliedVoltage", {Control::lblEticheteS, 3}, "Tensiunea aplicată (~):"},
+    {"ErrorMessage", {Control::lblEroare, 0}, ""},
 };
 
 class LabelOfTest : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(LabelOfTest, FindsTheLabelOfTheId) {
-    frmTolvarine form(runtime::EnglishFormat());
-    form.Start({});
-    EXPECT_EQ(&form.LabelOf(GetParam().id), GetParam().expected(form));
+    const frmTolvarine form(runtime::EnglishFormat());
+    EXPECT_EQ(form.LabelOf(GetParam().id).Caption(), GetParam().designCaption);
 }
 
-INSTANTIATE_TEST_SUITE_P(CoverageGaps, LabelOfTest, ::testing::ValuesIn(kLabelCases),
+INSTANTIATE_TEST_SUITE_P(ById, LabelOfTest, ::testing::ValuesIn(kLabelCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LabelOf, CaptionsAfterStartUp) {
@@ -72,7 +66,7 @@ TEST_P(BadLabelIdTest, IsRefused) {
         EXPECT_THROW(form.LabelOf(GetParam().id), std::invalid_argument);
 }
 
-INSTANTIATE_TEST_SUITE_P(CoverageGaps, BadLabelIdTest, ::testing::ValuesIn(kBadLabelIds),
+INSTANTIATE_TEST_SUITE_P(ById, BadLabelIdTest, ::testing::ValuesIn(kBadLabelIds),
                          [](const auto &info) { return std::string(info.param.name); });
 
 const BadIdCase kBadListIds[] = {
@@ -91,31 +85,44 @@ TEST_P(BadListIdTest, IsRefused) {
         EXPECT_THROW(form.List(GetParam().id), std::invalid_argument);
 }
 
-INSTANTIATE_TEST_SUITE_P(CoverageGaps, BadListIdTest, ::testing::ValuesIn(kBadListIds),
+INSTANTIATE_TEST_SUITE_P(ById, BadListIdTest, ::testing::ValuesIn(kBadListIds),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // Only the button has a click handler: a click on anything else changes
 // nothing and recalculates nothing.
-class ClickOnNonButtonTest : public ::testing::TestWithParam<ControlId> {};
+struct ClickCase {
+    const char *name;
+    ControlId id;
+};
+
+class ClickOnNonButtonTest : public ::testing::TestWithParam<ClickCase> {};
 
 TEST_P(ClickOnNonButtonTest, DoesNothing) {
-    frmTolvarine form(runtime::EnglishFormat());
+    DeliveryLog log;
+    frmTolvarine form(runtime::EnglishFormat(), &log);
     form.Start({});
     Type(form, Cs(0), "47");
     Type(form, Ust, "5");
     const Shown before = ResultsOf(form);
-    const std::size_t runs = form.RecalculateRuns();
-    form.UserClick(GetParam());
-    EXPECT_EQ(form.RecalculateRuns(), runs);
+    const std::size_t runs = log.recalculations;
+    form.UserClick(GetParam().id);
+    EXPECT_EQ(log.recalculations, runs);
     EXPECT_EQ(ResultsOf(form), before);
-    EXPECT_EQ(form.txtCs[0].Text(), "47");
+    EXPECT_EQ(Text(form, Cs(0)), "47");
 }
 
-INSTANTIATE_TEST_SUITE_P(CoverageGaps, ClickOnNonButtonTest,
-                         ::testing::Values(ControlId{Control::txtCs, 0},
-                                           ControlId{Control::cboUst, 0},
-                                           ControlId{Control::lblUMs, 0},
-                                           ControlId{Control::frmTolvarine, 0}));
+INSTANTIATE_TEST_SUITE_P(Controls, ClickOnNonButtonTest,
+                         ::testing::Values(ClickCase{"TextField", {Control::txtCs, 0}},
+                                           ClickCase{"List", {Control::cboUst, 0}},
+                                           ClickCase{"Label", {Control::lblUMs, 0}},
+                                           ClickCase{"Window", {Control::frmTolvarine, 0}}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST(ButtonOf, FindsTheButtonAndRefusesOtherIds) {
+    const frmTolvarine form(runtime::EnglishFormat());
+    EXPECT_EQ(form.ButtonOf(Clear).Caption(), "Sterge valori");
+    EXPECT_THROW(form.ButtonOf(Cst), std::invalid_argument);
+}
 
 } // namespace
 } // namespace window

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <cstdint>
+
+namespace window {
+
+// The character codes of keys that the window previews.
+inline constexpr std::int16_t kKeyEscape = 27;
+
+} // namespace window

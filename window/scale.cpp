@@ -1,0 +1,27 @@
+// Rewrites the results in a readable unit, three decimals in that unit.
+#include "frm_tolvarine.h"
+
+#include "conversions.h"
+#include "ranging.h"
+
+namespace window {
+
+// The equivalent capacitance, in pF on entry, in pF, nF or uF on return.
+void frmTolvarine::ScaleCapacitance() {
+    const calc::Ranged ranged = calc::RangeCapacitance(txtCst.Text(), m_format);
+    txtCst.SetText(ranged.text);
+    lblUMs.SetCaption(std::string(ranged.unit));
+}
+
+// Each capacitor voltage, in volts on entry, in uV, mV, V, kV or MV on return;
+// a voltage of 0 has no unit.
+void frmTolvarine::ScaleVoltages() {
+    for (std::size_t k = 0; k < 4; ++k) {
+        const calc::Ranged ranged =
+            calc::RangeVoltage(runtime::TextToDouble(txtUs[k].Text(), m_format), m_format);
+        txtUs[k].SetText(ranged.text);
+        txtUMUs[k].SetText(std::string(ranged.unit));
+    }
+}
+
+} // namespace window
