@@ -1,6 +1,7 @@
 // The number-text conversions alone, on texts and values that a
 // recalculation of four capacitors handles.
 #include "conversions.h"
+#include "locale_formats.h"
 
 #include <benchmark/benchmark.h>
 
@@ -9,7 +10,7 @@
 namespace {
 
 void BM_TextToDouble(benchmark::State &state) {
-    const auto format = runtime::RomanianFormat();
+    const auto format = test_support::RomanianFormat();
     const std::string text = "0,000145454545454545";
     for (auto _ : state) {
         benchmark::DoNotOptimize(runtime::IsNumber(text, format));
@@ -19,7 +20,7 @@ void BM_TextToDouble(benchmark::State &state) {
 BENCHMARK(BM_TextToDouble);
 
 void BM_DoubleToText(benchmark::State &state) {
-    const auto format = runtime::EnglishFormat();
+    const auto format = test_support::EnglishFormat();
     double x = 0.000145454545454545;
     for (auto _ : state) {
         benchmark::DoNotOptimize(x);
@@ -29,7 +30,7 @@ void BM_DoubleToText(benchmark::State &state) {
 BENCHMARK(BM_DoubleToText);
 
 void BM_DoubleToTextExponent(benchmark::State &state) {
-    const auto format = runtime::EnglishFormat();
+    const auto format = test_support::EnglishFormat();
     double x = 1.23456789012345e-7;
     for (auto _ : state) {
         benchmark::DoNotOptimize(x);

@@ -1,6 +1,7 @@
 // The window model without a toolkit: one recalculation of four
 // capacitances, and one keystroke (validation and recalculation).
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <benchmark/benchmark.h>
 
@@ -32,7 +33,7 @@ void EnterFourCapacitors(frmTolvarine &form) {
 // Choosing the applied voltage's unit again runs its click handler, which
 // recalculates once; the delivery around it costs little.
 void BM_Recalculate(benchmark::State &state) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     EnterFourCapacitors(form);
     for (auto _ : state)
@@ -45,7 +46,7 @@ BENCHMARK(BM_Recalculate);
 // One keystroke: "5" typed after "10", then deleted again; each is one edit
 // of the field with its validation and one recalculation.
 void BM_KeystrokeModel(benchmark::State &state) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     EnterFourCapacitors(form);
     bool typed = false;

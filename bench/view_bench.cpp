@@ -1,6 +1,7 @@
 // One keystroke through the Qt window on the offscreen platform: the key
 // event goes through the key preview to the field, the model validates and
 // recalculates, and the window updates the widgets' texts.
+#include "locale_formats.h"
 #include "tolvarine_window.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ void TypeInto(view::TolvarineWindow &window, ControlId id, const QString &text) 
 }
 
 std::unique_ptr<view::TolvarineWindow> StartedWindow() {
-    auto window = std::make_unique<view::TolvarineWindow>(runtime::EnglishFormat());
+    auto window = std::make_unique<view::TolvarineWindow>(test_support::EnglishFormat());
     window->Start();
     QApplication::setActiveWindow(window.get());
     if (!QTest::qWaitForWindowExposed(window.get()))

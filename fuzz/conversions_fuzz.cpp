@@ -3,6 +3,7 @@
 // number of decimals (1 byte) for writing and rounding.
 #include "conversion_properties.h"
 #include "fuzz_failure.h"
+#include "locale_formats.h"
 
 #include <array>
 #include <cstddef>
@@ -11,8 +12,9 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const std::array<runtime::NumberFormat, 3> formats = {
-        runtime::EnglishFormat(), runtime::RomanianFormat(), runtime::FrenchFormat()};
+    const std::array<runtime::NumberFormat, 3> formats = {test_support::EnglishFormat(),
+                                                          test_support::RomanianFormat(),
+                                                          test_support::FrenchFormat()};
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     for (const auto &format : formats)
         fuzz::Require(fuzz::CheckTextReading(text, format));
@@ -21,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t at = 0; at + kBlock <= size; at += kBlock) {
         double x = 0;
         std::memcpy(&x, data + at, sizeof x);
-        const int decimals = static_cast<int>(data[at + sizeof x] % 17) - 4; // -4 to 12
+        const int decimals = static_cast<int>(data[at + sizeof x] % 17); // 0 to 16
         for (const auto &format : formats)
             fuzz::Require(fuzz::CheckDoubleWriting(x, format));
         fuzz::Require(fuzz::CheckRounding(x, decimals));

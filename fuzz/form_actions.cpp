@@ -1,5 +1,6 @@
 #include "form_actions.h"
 
+#include "locale_formats.h"
 #include "user_edit.h"
 
 #include <algorithm>
@@ -107,13 +108,13 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
     Script script;
     switch (in.Byte() % 3) {
     case 0:
-        script.format = runtime::EnglishFormat();
+        script.format = test_support::EnglishFormat();
         break;
     case 1:
-        script.format = runtime::RomanianFormat();
+        script.format = test_support::RomanianFormat();
         break;
     default:
-        script.format = runtime::FrenchFormat();
+        script.format = test_support::FrenchFormat();
         break;
     }
     while (!in.Done() && script.actions.size() < kMaxActions) {

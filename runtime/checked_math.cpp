@@ -35,11 +35,6 @@ double Add(double a, double b) {
     return CheckFinite(a + b);
 }
 
-double Sub(double a, double b) {
-    CheckOperands(a, b);
-    return CheckFinite(a - b);
-}
-
 double Mul(double a, double b) {
     CheckOperands(a, b);
     return CheckFinite(a * b);

@@ -7,7 +7,6 @@ namespace runtime {
 // result that is not a number (ErrorKind::InvalidOperation). Underflow and
 // rounding raise nothing.
 double Add(double a, double b);
-double Sub(double a, double b);
 double Mul(double a, double b);
 double Div(double a, double b);
 

@@ -32,7 +32,8 @@ std::string DoubleToText(double x, const NumberFormat &format);
 // Decimal text of an integer: "0" for 0, "-5" for -5.
 std::string IntToText(int n);
 
-// x rounded to `decimals` decimals, an exact half going to the even digit.
+// x rounded to `decimals` decimals (0 or more; fewer raises
+// std::invalid_argument), an exact half going to the even digit.
 // Values too large to carry such decimals (|x * 10^decimals| >= 2^52 or not
 // finite) come back unchanged. Never raises for a finite x; an infinity raises
 // RuntimeError(ErrorKind::Overflow), NaN RuntimeError(ErrorKind::InvalidOperation).

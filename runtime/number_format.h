@@ -13,14 +13,4 @@ struct NumberFormat {
     bool operator==(const NumberFormat &) const = default;
 };
 
-inline NumberFormat EnglishFormat() {
-    return {".", ","};
-}
-inline NumberFormat RomanianFormat() {
-    return {",", "."};
-}
-inline NumberFormat FrenchFormat() {
-    return {",", "\u00A0"};
-}
-
 } // namespace runtime

@@ -5,6 +5,7 @@
 #include "checked_math.h"
 
 #include <cmath>
+#include <stdexcept>
 
 namespace runtime {
 
@@ -31,25 +32,16 @@ double RoundHalfEven(double y) {
 } // namespace
 
 double RoundDecimals(double x, int decimals) {
+    if (decimals < 0) {
+        throw std::invalid_argument("RoundDecimals needs 0 or more decimals");
+    }
     CheckFinite(x);
-    const double scale = std::pow(10.0, std::abs(decimals)); // exact up to 10^22
-    if (decimals >= 0) {
-        const double scaled = x * scale;
-        if (!std::isfinite(scaled) || std::fabs(scaled) >= kNoFraction) {
-            return x;
-        }
-        return RoundHalfEven(scaled) / scale;
-    }
-    // Negative decimals round to tens, hundreds, ...
-    if (!std::isfinite(scale)) {
-        return std::copysign(0.0, x);
-    }
-    const double scaled = x / scale;
-    if (std::fabs(scaled) >= kNoFraction) {
+    const double scale = std::pow(10.0, decimals); // exact up to 10^22
+    const double scaled = x * scale;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= kNoFraction) {
         return x;
     }
-    const double result = RoundHalfEven(scaled) * scale;
-    return std::isfinite(result) ? result : x;
+    return RoundHalfEven(scaled) / scale;
 }
 
 } // namespace runtime

@@ -1,5 +1,6 @@
 // The series calculation, driven through the window's fields as a user would.
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +24,8 @@ Shown Result(const char *ceq, const char *unit, std::vector<std::string> volts,
     return {ceq, unit, true, std::move(volts), std::move(voltUnits)};
 }
 
-const auto en = runtime::EnglishFormat();
-const auto ro = runtime::RomanianFormat();
+const auto en = test_support::EnglishFormat();
+const auto ro = test_support::RomanianFormat();
 
 const SeriesCase kSeriesCases[] = {
     {"SingleNanofarad",

@@ -3,6 +3,7 @@
 #include "form_actions.h"
 #include "form_checks.h"
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ const TamperCase kTamperCases[] = {
 class TamperTest : public ::testing::TestWithParam<TamperCase> {};
 
 TEST_P(TamperTest, WrongResultIsReported) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     EnterSeries(form);
     const FormSnapshot before = Snapshot(form);
@@ -95,29 +96,29 @@ struct GoodCase {
 };
 
 const GoodCase kGoodCases[] = {
-    {"Series", runtime::EnglishFormat(), EnterSeries},
-    {"ThreePicofarads", runtime::EnglishFormat(),
+    {"Series", test_support::EnglishFormat(), EnterSeries},
+    {"ThreePicofarads", test_support::EnglishFormat(),
      [](frmTolvarine &f) {
          for (int k = 0; k < 3; ++k)
              Type(f, Cs(k), "1");
          Type(f, Ust, "3");
      }},
-    {"Megavolts", runtime::RomanianFormat(),
+    {"Megavolts", test_support::RomanianFormat(),
      [](frmTolvarine &f) {
          Type(f, Cs(0), "1");
          Type(f, Cs(1), "1");
          Choose(f, UstUnit, "kV");
          Type(f, Ust, "9999,9");
      }},
-    {"SignRemovalLongerThanTheLimit", runtime::EnglishFormat(),
+    {"SignRemovalLongerThanTheLimit", test_support::EnglishFormat(),
      [](frmTolvarine &f) { Type(f, Cs(0), "-5E6"); }},
-    {"OverflowShowsTheError", runtime::EnglishFormat(),
+    {"OverflowShowsTheError", test_support::EnglishFormat(),
      [](frmTolvarine &f) {
          Choose(f, CsUnit(0), "uF");
          Type(f, Ust, "1");
          Type(f, Cs(0), "9e307");
      }},
-    {"ClearAfterValues", runtime::FrenchFormat(),
+    {"ClearAfterValues", test_support::FrenchFormat(),
      [](frmTolvarine &f) {
          EnterSeries(f);
          f.UserClick({window::Control::cmdClear, 0});
@@ -140,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(Checks, GoodTest, ::testing::ValuesIn(kGoodCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(InputCheck, TextLongerThanTheLimitNotWrittenByTheProgramIsReported) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     const FormSnapshot before = Snapshot(form);
     FormSnapshot after = Snapshot(form);

@@ -1,6 +1,7 @@
 // Reading numbers in a locale: IsNumber, TextToDouble and TextEquals.
 
 #include "conversions.h"
+#include "locale_formats.h"
 #include "runtime_error.h"
 #include "test_formats.h"
 
@@ -303,24 +304,26 @@ std::string CaseName(const testing::TestParamInfo<ReadParam> &info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishCommon, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::EnglishFormat(), CommonCases())),
+                         testing::ValuesIn(With(test_support::EnglishFormat(), CommonCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(RomanianCommon, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::RomanianFormat(), CommonCases())),
+                         testing::ValuesIn(With(test_support::RomanianFormat(), CommonCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(FrenchCommon, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::FrenchFormat(), CommonCases())), CaseName);
+                         testing::ValuesIn(With(test_support::FrenchFormat(), CommonCases())),
+                         CaseName);
 INSTANTIATE_TEST_SUITE_P(MiddleDotCommon, ReadNumberTest,
                          testing::ValuesIn(With(runtime_test::MiddleDotFormat(), CommonCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(English, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::EnglishFormat(), EnglishCases())),
+                         testing::ValuesIn(With(test_support::EnglishFormat(), EnglishCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(Romanian, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::RomanianFormat(), RomanianCases())),
+                         testing::ValuesIn(With(test_support::RomanianFormat(), RomanianCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(French, ReadNumberTest,
-                         testing::ValuesIn(With(runtime::FrenchFormat(), FrenchCases())), CaseName);
+                         testing::ValuesIn(With(test_support::FrenchFormat(), FrenchCases())),
+                         CaseName);
 INSTANTIATE_TEST_SUITE_P(MiddleDot, ReadNumberTest,
                          testing::ValuesIn(With(runtime_test::MiddleDotFormat(), MiddleDotCases())),
                          CaseName);

@@ -1,6 +1,7 @@
 // Writing numbers: DoubleToText (shape, examples, round trip) and IntToText.
 
 #include "conversions.h"
+#include "locale_formats.h"
 #include "runtime_error.h"
 #include "test_formats.h"
 
@@ -33,9 +34,9 @@ struct NamedFormat {
 };
 
 const std::array<NamedFormat, 4> kFormats = {{
-    {"English", runtime::EnglishFormat()},
-    {"Romanian", runtime::RomanianFormat()},
-    {"French", runtime::FrenchFormat()},
+    {"English", test_support::EnglishFormat()},
+    {"Romanian", test_support::RomanianFormat()},
+    {"French", test_support::FrenchFormat()},
     {"MiddleDot", runtime_test::MiddleDotFormat()},
 }};
 

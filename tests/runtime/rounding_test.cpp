@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -56,11 +57,6 @@ TEST(RoundDecimalsTest, Examples) {
         {-0.0, 3, -0.0},
         {5e-324, 3, 0.0},
         {123456.7894, 3, 123456.789},
-        // Negative decimals round to tens and hundreds.
-        {1250.0, -2, 1200.0},
-        {1350.0, -2, 1400.0},
-        {-1250.0, -2, -1200.0},
-        {1.0, -400, 0.0},
         // Too large to carry decimals: unchanged, exactly.
         {1e306, 3, 1e306},
         {1e300, 3, 1e300},
@@ -71,7 +67,6 @@ TEST(RoundDecimalsTest, Examples) {
         {twoTo52 / 1000 + 0.0625, 3, twoTo52 / 1000 + 0.0625},
         {1e15 + 0.5, 0, 1e15},
         {1e15 + 1.5, 0, 1e15 + 2},
-        {DBL_MAX, -300, 179769313.0 * 1e300},
         {1.5, 400, 1.5},
     };
     for (const RoundCase &c : cases) {
@@ -125,6 +120,10 @@ TEST(RoundDecimalsTest, NonFiniteRaises) {
             EXPECT_EQ(error.kind(), c.kind) << c.x;
         }
     }
+}
+
+TEST(RoundDecimalsTest, NegativeDecimalsAreRefused) {
+    EXPECT_THROW(runtime::RoundDecimals(1250.0, -2), std::invalid_argument);
 }
 
 } // namespace

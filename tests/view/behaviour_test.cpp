@@ -1,4 +1,5 @@
 // What the user sees after typing, choosing and clicking in the window.
+#include "locale_formats.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -265,7 +266,7 @@ TEST_F(WindowBehaviour, TheClearButtonPutsEveryValueBack) {
 
 class RomanianWindow : public WindowTest {
 protected:
-    runtime::NumberFormat Format() const override { return runtime::RomanianFormat(); }
+    runtime::NumberFormat Format() const override { return test_support::RomanianFormat(); }
 };
 
 TEST_F(RomanianWindow, ReadsAndWritesNumbersWithTheDecimalComma) {

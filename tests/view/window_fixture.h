@@ -1,5 +1,6 @@
 #pragma once
 
+#include "locale_formats.h"
 #include "number_format.h"
 #include "tolvarine_window.h"
 
@@ -17,7 +18,7 @@ class WindowTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    virtual runtime::NumberFormat Format() const { return runtime::EnglishFormat(); }
+    virtual runtime::NumberFormat Format() const { return test_support::EnglishFormat(); }
 
     view::TolvarineWindow &Window() { return *m_window; }
     QLineEdit &Edit(const char *name);

@@ -1,6 +1,7 @@
 // The read access by control id that the view relies on, and clicks on
 // controls that are not buttons.
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ const LabelCase kLabelCases[] = {
 class LabelOfTest : public ::testing::TestWithParam<LabelCase> {};
 
 TEST_P(LabelOfTest, FindsTheLabelOfTheId) {
-    const frmTolvarine form(runtime::EnglishFormat());
+    const frmTolvarine form(test_support::EnglishFormat());
     EXPECT_EQ(form.LabelOf(GetParam().id).Caption(), GetParam().designCaption);
 }
 
@@ -33,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(ById, LabelOfTest, ::testing::ValuesIn(kLabelCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(LabelOf, CaptionsAfterStartUp) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     EXPECT_EQ(form.LabelOf({Control::lblUMs, 0}).Caption(), "pF");
     EXPECT_FALSE(form.LabelOf({Control::lblUMs, 0}).Shown());
@@ -59,7 +60,7 @@ const BadIdCase kBadLabelIds[] = {
 class BadLabelIdTest : public ::testing::TestWithParam<BadIdCase> {};
 
 TEST_P(BadLabelIdTest, IsRefused) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     if (GetParam().outOfRange)
         EXPECT_THROW(form.LabelOf(GetParam().id), std::out_of_range);
     else
@@ -78,7 +79,7 @@ const BadIdCase kBadListIds[] = {
 class BadListIdTest : public ::testing::TestWithParam<BadIdCase> {};
 
 TEST_P(BadListIdTest, IsRefused) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     if (GetParam().outOfRange)
         EXPECT_THROW(form.List(GetParam().id), std::out_of_range);
     else
@@ -99,7 +100,7 @@ class ClickOnNonButtonTest : public ::testing::TestWithParam<ClickCase> {};
 
 TEST_P(ClickOnNonButtonTest, DoesNothing) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     Type(form, Cs(0), "47");
     Type(form, Ust, "5");
@@ -119,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(Controls, ClickOnNonButtonTest,
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(ButtonOf, FindsTheButtonAndRefusesOtherIds) {
-    const frmTolvarine form(runtime::EnglishFormat());
+    const frmTolvarine form(test_support::EnglishFormat());
     EXPECT_EQ(form.ButtonOf(Clear).Caption(), "Sterge valori");
     EXPECT_THROW(form.ButtonOf(Cst), std::invalid_argument);
 }

@@ -1,6 +1,7 @@
 // The window model: design values and the rules by which assignments raise
 // notifications.
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ struct DesignField {
 
 TEST(DesignValues, EveryControlBeforeTheLoad) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     std::vector<DesignField> fields;
     for (int k = 0; k < 4; ++k) {
         fields.push_back({{Control::txtCs, k}, "0", false, true});
@@ -148,14 +149,14 @@ TEST(DesignValues, EveryControlBeforeTheLoad) {
 }
 
 TEST(DesignValues, LabelArrayHasOnlyElementsZeroAndThree) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     for (int index : {-1, 1, 2, 4})
         EXPECT_THROW(form.LabelOf(Caption(index)), std::out_of_range) << index;
 }
 
 TEST(FormDelivery, AssignmentRunsTheHandlerWithItsIndexBeforeReturning) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
 
     Type(form, Cs(1), "5");
     ASSERT_FALSE(log.entries.empty());
@@ -181,7 +182,7 @@ TEST(FormDelivery, AssignmentRunsTheHandlerWithItsIndexBeforeReturning) {
 
 TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     log.Clear();
     const std::vector<ControlId> readOnly = {
@@ -199,7 +200,7 @@ TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
 TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {
     for (const ControlId field : {Cs(0), Cs(3), Ust}) {
         DeliveryLog log;
-        frmTolvarine form(runtime::EnglishFormat(), &log);
+        frmTolvarine form(test_support::EnglishFormat(), &log);
         form.Start({});
         Type(form, field, "123456");
         log.Clear();
@@ -212,7 +213,7 @@ TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {
 }
 
 TEST(FormDelivery, PasteIsCutToWhatFitsAndDeletingAlwaysWorks) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     Type(form, Cs(0), "12");
     const auto pasted = form.UserEdit(Cs(0), "1299999999", 10); // paste at the end

@@ -1,6 +1,7 @@
 // Every new text of an input field is corrected in place: a non-number
 // becomes "0", a negative number loses its sign, a number is kept as typed.
 #include "form_driver.h"
+#include "locale_formats.h"
 #include "ranging.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,9 @@ struct ValidationCase {
     const char *counted;
 };
 
-const auto en = runtime::EnglishFormat();
-const auto ro = runtime::RomanianFormat();
-const auto fr = runtime::FrenchFormat();
+const auto en = test_support::EnglishFormat();
+const auto ro = test_support::RomanianFormat();
+const auto fr = test_support::FrenchFormat();
 
 const ValidationCase kCases[] = {
     {"Minus", en, "-", "0", 1, nullptr},
@@ -114,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ValidationTest, ::testing::ValuesIn(kCases),
 
 TEST(Validation, NegativeRecalculatesTwiceOnTheSameContents) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     log.Clear();
     Type(form, Cs(1), "-5");
@@ -130,7 +131,7 @@ TEST(Validation, NegativeRecalculatesTwiceOnTheSameContents) {
 
 TEST(Validation, DeletingTheWholeTextShowsZeroAtOnce) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     Type(form, Cs(0), "47");
     const std::size_t before = log.recalculations;
@@ -140,7 +141,7 @@ TEST(Validation, DeletingTheWholeTextShowsZeroAtOnce) {
 }
 
 TEST(Validation, TypingOnAfterZeroAndThroughAPoint) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     const std::vector<std::pair<std::string, std::string>> steps = {
         {"05", "5"}, {"05.", "5"}, {"05.5", "5.5"}, {"1e", ""}};

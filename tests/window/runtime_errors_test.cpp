@@ -2,6 +2,7 @@
 // no stale or partial result, and the next good input brings everything back.
 #include "error_message.h"
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +31,7 @@ std::vector<std::string> Inputs(const frmTolvarine &form) {
 
 const ErrorCase kErrorCases[] = {
     {"CapacitanceTooLargeInMicrofarads",
-     runtime::EnglishFormat(),
+     test_support::EnglishFormat(),
      [](frmTolvarine &f) {
          Choose(f, CsUnit(0), "uF");
          Type(f, Ust, "10");
@@ -42,7 +43,7 @@ const ErrorCase kErrorCases[] = {
      {"9e307", "1", "0", "0", "10"},
      {"1", "pF", true, {"0.001", "10", "0", "0"}, {"uV", "V", "", ""}}},
     {"ReciprocalTooLarge",
-     runtime::EnglishFormat(),
+     test_support::EnglishFormat(),
      [](frmTolvarine &f) {
          Type(f, Ust, "3");
          Type(f, Cs(2), "4e-320");
@@ -51,7 +52,7 @@ const ErrorCase kErrorCases[] = {
      {"0", "0", "4e-320", "0", "3"},
      {"", "", false, {"0", "0", "0", "0"}, {"", "", "", ""}}},
     {"AppliedVoltageTooLargeInKilovolts",
-     runtime::EnglishFormat(),
+     test_support::EnglishFormat(),
      [](frmTolvarine &f) {
          Type(f, Cs(0), "1");
          Choose(f, UstUnit, "kV");
@@ -62,7 +63,7 @@ const ErrorCase kErrorCases[] = {
      {"1", "pF", true, {"1E+302", "0", "0", "0"}, {"MV", "", "", ""}}},
     // The nested run and the outer run both fail: one message.
     {"NegativePasteTooLarge",
-     runtime::RomanianFormat(),
+     test_support::RomanianFormat(),
      [](frmTolvarine &f) {
          Choose(f, CsUnit(3), "uF");
          Type(f, Cs(3), "-9E307");
@@ -100,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ErrorTest, ::testing::ValuesIn(kErrorCases),
 
 TEST(Errors, NestedAndOuterRunsBothEndAtTheError) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     Choose(form, CsUnit(0), "uF");
     log.Clear();
@@ -116,7 +117,7 @@ TEST(Errors, NestedAndOuterRunsBothEndAtTheError) {
 }
 
 TEST(Errors, ResetClearsTheMessage) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     Choose(form, UstUnit, "kV");
     Type(form, Cs(0), "1");

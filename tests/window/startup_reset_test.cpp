@@ -1,5 +1,6 @@
 // Start-up, the reset button and the keyboard.
 #include "form_driver.h"
+#include "locale_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +38,7 @@ const FieldsAfter kAfterReset{"0", "pF", "0", "", "0", "V", "0", ""};
 
 TEST(StartUp, LoadRunsBeforeShowingAndSetsEveryField) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     std::size_t runsWhenShown = 0;
     form.Start([&] { runsWhenShown = log.recalculations; });
     // Once inside each of the five list assignments, then once at the end.
@@ -48,7 +49,7 @@ TEST(StartUp, LoadRunsBeforeShowingAndSetsEveryField) {
 
 TEST(StartUp, LoadDeliversNotificationsInTheOrderOfItsAssignments) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     std::vector<ControlId> handled;
     for (const auto &entry : log.entries)
@@ -64,7 +65,7 @@ TEST(StartUp, LoadDeliversNotificationsInTheOrderOfItsAssignments) {
 TEST(Reset, RestoresEveryInputAndLeavesVoltagesWithoutUnit) {
     for (const bool withValues : {false, true}) {
         SCOPED_TRACE(withValues);
-        frmTolvarine form(runtime::RomanianFormat());
+        frmTolvarine form(test_support::RomanianFormat());
         form.Start({});
         if (withValues) {
             Choose(form, CsUnit(0), "uF");
@@ -82,7 +83,7 @@ TEST(Reset, RestoresEveryInputAndLeavesVoltagesWithoutUnit) {
 }
 
 TEST(Reset, FirstNonZeroCapacitanceShowsTheEquivalentAgain) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     form.UserClick({Control::cmdClear, 0});
     Type(form, Cs(1), "33");
@@ -99,7 +100,7 @@ TEST(Reset, FirstNonZeroCapacitanceShowsTheEquivalentAgain) {
 }
 
 TEST(Keys, EscapeAsksToEndAndSwallowsTheKey) {
-    frmTolvarine form(runtime::EnglishFormat());
+    frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
     Type(form, Cs(0), "12");
     EXPECT_FALSE(form.EndRequested());
@@ -110,7 +111,7 @@ TEST(Keys, EscapeAsksToEndAndSwallowsTheKey) {
 
 TEST(Keys, EveryOtherKeyPassesThroughUntouched) {
     DeliveryLog log;
-    frmTolvarine form(runtime::EnglishFormat(), &log);
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     const std::size_t runs = log.recalculations;
     for (const int key :
