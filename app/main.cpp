@@ -1,5 +1,6 @@
 // Tolvarine: capacitors in series.
 #include "display_check.h"
+#include "layout_values.h"
 #include "tolvarine_window.h"
 #include "user_locale.h"
 
@@ -20,6 +21,9 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("Tolvarine"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvarine"));
+    // Before the window exists: its line edits first lay out their text in
+    // the application's font (see view::ProgramFont).
+    QApplication::setFont(view::ProgramFont());
 
     view::TolvarineWindow window(view::NumberFormatOf(QLocale::system()));
     QObject::connect(&window, &view::TolvarineWindow::ended, &app,

@@ -1,6 +1,7 @@
 // The program's window, created as the program creates it, ending once its
 // first frame is painted.
 #include "first_paint.h"
+#include "layout_values.h"
 #include "tolvarine_window.h"
 #include "user_locale.h"
 
@@ -11,6 +12,9 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolvarine"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // Before the window exists: its line edits first lay out their text in
+    // the application's font (see view::ProgramFont).
+    QApplication::setFont(view::ProgramFont());
 
     view::TolvarineWindow window(view::NumberFormatOf(QLocale::system()));
     QuitAfterFirstPaint(window);

@@ -1,6 +1,7 @@
 // One keystroke through the Qt window on the offscreen platform: the key
 // event goes through the key preview to the field, the model validates and
 // recalculates, and the window updates the widgets' texts.
+#include "layout_values.h"
 #include "locale_formats.h"
 #include "tolvarine_window.h"
 
@@ -86,6 +87,7 @@ int main(int argc, char **argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setFont(view::ProgramFont()); // as the program's start-up does
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,9 @@
 // The window's geometry, colours and fonts, at 96 dpi: 15 twips to a pixel.
 #include "window_fixture.h"
 
+#include "layout_values.h"
+
+#include <QApplication>
 #include <QFontInfo>
 #include <QFrame>
 #include <QTest>
@@ -284,6 +287,20 @@ TEST_F(LayoutOfWindow, PutsTheErrorMessageInTheFreeBandAboveTheCapacitances) {
     EXPECT_LE(message.heightForWidth(message.width()), message.height())
         << "the message is clipped";
     EXPECT_EQ(message.palette().color(QPalette::WindowText), QColor(0x8B0000));
+}
+
+// The program's start-up sets the application's font; the window sets only
+// its own.
+TEST(ProgramFont, WindowLeavesTheApplicationsFontAlone) {
+    const QFont before = QApplication::font();
+    const QFont other(QStringLiteral("Monospace"), 20);
+    QApplication::setFont(other);
+    {
+        const view::TolvarineWindow window(test_support::EnglishFormat());
+        EXPECT_EQ(QApplication::font(), other);
+        EXPECT_EQ(window.font(), view::ProgramFont());
+    }
+    QApplication::setFont(before);
 }
 
 } // namespace

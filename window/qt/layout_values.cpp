@@ -48,6 +48,10 @@ QFont ToFont(FontSpec fontSpec) {
     return font;
 }
 
+QFont ProgramFont() {
+    return ToFont(Layout().windowFont);
+}
+
 QRect FittedLabelRect(QRect rect, const QFont &font, const QString &caption) {
     const QFontMetricsF metrics(font);
     const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(caption)));

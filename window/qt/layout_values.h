@@ -19,6 +19,12 @@ QColor ToColor(Rgb rgb);
 // Verdana where installed, otherwise DejaVu Sans, its closest metric match.
 QFont ToFont(FontSpec fontSpec);
 
+// The program's font: the window's font from the layout table. The program
+// sets it for the whole application before it creates the window, because a
+// line edit lays out its text once in the application's font before it
+// inherits the window's, and a second font would be loaded for that alone.
+QFont ProgramFont();
+
 // A label's rectangle from the table, grown where needed so that `caption`
 // shows whole in `font`; its top-left corner stays.
 QRect FittedLabelRect(QRect rect, const QFont &font, const QString &caption);

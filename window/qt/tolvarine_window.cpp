@@ -48,11 +48,9 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     setWindowIcon(TolvarineIcon());
     setPalette(WindowPalette());
     setAutoFillBackground(true);
-    // The window's font is the program's font: a line edit lays out its text
-    // once in the application's font before it inherits its parent's, and a
-    // second font would be loaded for that alone.
-    QApplication::setFont(ToFont(layout.windowFont));
-    setFont(ToFont(layout.windowFont));
+    // The program's font (see ProgramFont), which start-up sets for the
+    // whole application; the window sets only its own.
+    setFont(ProgramFont());
     setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
 
     m_frame = new CircuitFrame(this);
