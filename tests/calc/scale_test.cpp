@@ -23,7 +23,7 @@ void PrintTo(const RangeCase &c, std::ostream *out) {
 }
 
 std::string NameOf(const ::testing::TestParamInfo<RangeCase> &info) {
-    return test_support::ParamName(info.param.onEntry);
+    return "From" + test_support::ParamName(info.param.onEntry);
 }
 
 class CapacitanceRanging : public ::testing::TestWithParam<RangeCase> {};

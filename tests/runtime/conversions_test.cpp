@@ -2,6 +2,7 @@
 
 #include "conversions.h"
 #include "locale_formats.h"
+#include "param_name.h"
 #include "runtime_error.h"
 #include "test_formats.h"
 
@@ -299,8 +300,10 @@ TEST_P(ReadNumberTest, IsNumberAndTextToDouble) {
     }
 }
 
+// The text read, after the case's place in its list: texts repeat across lists
+// written for different locales, never within one.
 std::string CaseName(const testing::TestParamInfo<ReadParam> &info) {
-    return std::to_string(info.index);
+    return std::to_string(info.index) + "_" + test_support::ParamName(info.param.c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(EnglishCommon, ReadNumberTest,

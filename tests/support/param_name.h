@@ -1,8 +1,11 @@
 #pragma once
 
-// Names for parameterized test cases made from a value's text: letters and
-// digits stay, "." becomes "_", "+" "p", "-" "m", anything else "x".
+// Names for parameterized test cases made from a text: letters and digits
+// stay, "." and " " become "_", "+" "p", "-" "m", anything else "x".
+#include <gtest/gtest.h>
+
 #include <cctype>
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -13,7 +16,7 @@ inline std::string ParamName(std::string_view text) {
     for (const char c : text) {
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
-        else if (c == '.')
+        else if (c == '.' || c == ' ')
             name += '_';
         else if (c == '+')
             name += 'p';
@@ -24,5 +27,19 @@ inline std::string ParamName(std::string_view text) {
     }
     return name.empty() ? "empty" : name;
 }
+
+// The shortest text that reads back as x.
+inline std::string Shortest(double x) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
+}
+
+// A name generator: the case as its PrintTo writes it.
+struct PrintedName {
+    template<class T> std::string operator()(const ::testing::TestParamInfo<T> &info) const {
+        return ParamName(::testing::PrintToString(info.param));
+    }
+};
 
 } // namespace test_support
