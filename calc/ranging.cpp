@@ -16,24 +16,32 @@ using runtime::Mul;
 constexpr double kStep = 1000;
 constexpr int kDecimals = 3;
 
-// A value as text in units[unit], moved up the table while it reads 1000 or
-// more and a larger unit is left.
-Ranged StepUp(std::string text, std::size_t unit, std::span<const std::string_view> units,
-              const runtime::NumberFormat &format) {
-    double value = runtime::TextToDouble(text, format);
-    while (value >= kStep && unit + 1 < units.size()) {
-        text = runtime::DoubleToText(runtime::RoundDecimals(Div(value, kStep), kDecimals), format);
-        value = runtime::TextToDouble(text, format);
-        ++unit;
+// A value in units[unit], as text and as the value that text reads, moved
+// up the table while it is 1000 or more and a larger unit is left.
+struct Step {
+    double value = 0;
+    std::string text;
+    std::size_t unit = 0;
+};
+
+Step StepUp(Step step, std::span<const std::string_view> units,
+            const runtime::NumberFormat &format) {
+    while (step.value >= kStep && step.unit + 1 < units.size()) {
+        step.text = runtime::DoubleToText(runtime::RoundDecimals(Div(step.value, kStep), kDecimals),
+                                          format);
+        step.value = runtime::TextToDouble(step.text, format);
+        ++step.unit;
     }
-    return {std::move(text), units[unit]};
+    return step;
 }
 
 // A value given in units[base], in the smallest unit of the table in which it
 // is under 1000 (the largest unit for a value beyond them all), rounded, then
-// stepped up where the rounding reached 1000.
-Ranged RangeFrom(double value, std::size_t base, std::span<const std::string_view> units,
-                 const runtime::NumberFormat &format) {
+// stepped up where the rounding reached 1000. Below the largest unit the
+// rounded value has at most three decimals and reads back from its text
+// exactly.
+Step RangeFrom(double value, std::size_t base, std::span<const std::string_view> units,
+               const runtime::NumberFormat &format) {
     std::size_t unit = 0;
     // The bound of the smallest unit, in units[base]: 1000^(1 - base).
     double bound = kStep;
@@ -48,21 +56,22 @@ Ranged RangeFrom(double value, std::size_t base, std::span<const std::string_vie
         shown = Mul(shown, kStep);
     for (std::size_t k = base; k < unit; ++k)
         shown = Div(shown, kStep);
-    return StepUp(runtime::DoubleToText(runtime::RoundDecimals(shown, kDecimals), format), unit,
-                  units, format);
+    shown = runtime::RoundDecimals(shown, kDecimals);
+    return StepUp({shown, runtime::DoubleToText(shown, format), unit}, units, format);
 }
 
 } // namespace
 
 Ranged RangeCapacitance(std::string picofarads, const runtime::NumberFormat &format) {
-    return StepUp(std::move(picofarads), 0, kCapacitanceUnits, format);
+    const double value = runtime::TextToDouble(picofarads, format);
+    Step step = StepUp({value, std::move(picofarads), 0}, kCapacitanceUnits, format);
+    return {std::move(step.text), kCapacitanceUnits[step.unit]};
 }
 
 Ranged RangeVoltage(double volts, const runtime::NumberFormat &format) {
-    Ranged ranged = RangeFrom(volts, kVoltIndex, kVoltageUnits, format);
-    if (runtime::TextToDouble(ranged.text, format) == 0)
-        ranged.unit = {};
-    return ranged;
+    Step step = RangeFrom(volts, kVoltIndex, kVoltageUnits, format);
+    const std::string_view unit = step.value == 0 ? std::string_view() : kVoltageUnits[step.unit];
+    return {std::move(step.text), unit};
 }
 
 } // namespace calc
