@@ -126,13 +126,4 @@ public:
     std::size_t recalculations = 0;
 };
 
-// A form with a log of what it delivers.
-struct LoggedForm {
-    explicit LoggedForm(runtime::NumberFormat format)
-        : form(std::move(format), &log) {}
-
-    DeliveryLog log;
-    frmTolvarine form;
-};
-
 } // namespace window

@@ -43,50 +43,47 @@ TEST(LabelOf, CaptionsAfterStartUp) {
     EXPECT_FALSE(form.LabelOf({Control::lblEroare, 0}).Shown());
 }
 
+enum class Access { Label, List, Button };
+
 struct BadIdCase {
     const char *name;
+    Access access;
     ControlId id;
     bool outOfRange; // otherwise invalid_argument
 };
 
-const BadIdCase kBadLabelIds[] = {
-    {"CaptionElementOne", {Control::lblEticheteS, 1}, true},
-    {"CaptionElementTwo", {Control::lblEticheteS, 2}, true},
-    {"TextField", {Control::txtCs, 0}, false},
-    {"List", {Control::cboUst, 0}, false},
-    {"Button", {Control::cmdClear, 0}, false},
+const BadIdCase kBadIds[] = {
+    {"LabelCaptionElementOne", Access::Label, {Control::lblEticheteS, 1}, true},
+    {"LabelCaptionElementTwo", Access::Label, {Control::lblEticheteS, 2}, true},
+    {"LabelTextField", Access::Label, {Control::txtCs, 0}, false},
+    {"LabelList", Access::Label, {Control::cboUst, 0}, false},
+    {"LabelButton", Access::Label, {Control::cmdClear, 0}, false},
+    {"ListTextField", Access::List, {Control::txtUst, 0}, false},
+    {"ListLabel", Access::List, {Control::lblUMs, 0}, false},
+    {"ListFifthCapacitanceUnit", Access::List, {Control::cboCs, 4}, true},
+    {"ButtonTextField", Access::Button, {Control::txtCst, 0}, false},
 };
 
-class BadLabelIdTest : public ::testing::TestWithParam<BadIdCase> {};
+class BadIdTest : public ::testing::TestWithParam<BadIdCase> {};
 
-TEST_P(BadLabelIdTest, IsRefused) {
-    frmTolvarine form(test_support::EnglishFormat());
-    if (GetParam().outOfRange)
-        EXPECT_THROW(form.LabelOf(GetParam().id), std::out_of_range);
+TEST_P(BadIdTest, IsRefused) {
+    const frmTolvarine form(test_support::EnglishFormat());
+    const BadIdCase &c = GetParam();
+    const auto access = [&] {
+        if (c.access == Access::Label)
+            form.LabelOf(c.id);
+        else if (c.access == Access::List)
+            form.List(c.id);
+        else
+            form.ButtonOf(c.id);
+    };
+    if (c.outOfRange)
+        EXPECT_THROW(access(), std::out_of_range);
     else
-        EXPECT_THROW(form.LabelOf(GetParam().id), std::invalid_argument);
+        EXPECT_THROW(access(), std::invalid_argument);
 }
 
-INSTANTIATE_TEST_SUITE_P(ById, BadLabelIdTest, ::testing::ValuesIn(kBadLabelIds),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-const BadIdCase kBadListIds[] = {
-    {"TextField", {Control::txtUst, 0}, false},
-    {"Label", {Control::lblUMs, 0}, false},
-    {"FifthCapacitanceUnit", {Control::cboCs, 4}, true},
-};
-
-class BadListIdTest : public ::testing::TestWithParam<BadIdCase> {};
-
-TEST_P(BadListIdTest, IsRefused) {
-    frmTolvarine form(test_support::EnglishFormat());
-    if (GetParam().outOfRange)
-        EXPECT_THROW(form.List(GetParam().id), std::out_of_range);
-    else
-        EXPECT_THROW(form.List(GetParam().id), std::invalid_argument);
-}
-
-INSTANTIATE_TEST_SUITE_P(ById, BadListIdTest, ::testing::ValuesIn(kBadListIds),
+INSTANTIATE_TEST_SUITE_P(ById, BadIdTest, ::testing::ValuesIn(kBadIds),
                          [](const auto &info) { return std::string(info.param.name); });
 
 // Only the button has a click handler: a click on anything else changes
@@ -118,12 +115,6 @@ INSTANTIATE_TEST_SUITE_P(Controls, ClickOnNonButtonTest,
                                            ClickCase{"Label", {Control::lblUMs, 0}},
                                            ClickCase{"Window", {Control::frmTolvarine, 0}}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-TEST(ButtonOf, FindsTheButtonAndRefusesOtherIds) {
-    const frmTolvarine form(test_support::EnglishFormat());
-    EXPECT_EQ(form.ButtonOf(Clear).Caption(), "Sterge valori");
-    EXPECT_THROW(form.ButtonOf(Cst), std::invalid_argument);
-}
 
 } // namespace
 } // namespace window
