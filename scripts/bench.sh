@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 build=build/bench
 runs="${BENCH_RUNS:-20}"
 
-scripts/install-deps.sh
+scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVARINE_BENCH=ON \
     -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j2 --target core_bench view_bench first_paint_tolvarine \

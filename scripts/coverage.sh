@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 build=build/cov
 report=build/coverage
 
-scripts/install-deps.sh
+scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
     -DTOLVARINE_COVERAGE=ON -DTOLVARINE_GUI=OFF >/dev/null
 cmake --build "$build" -j2

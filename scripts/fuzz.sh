@@ -15,7 +15,7 @@ seconds="${1:-${FUZZ_SECONDS:-60}}"
 build=build/fuzz
 targets=(conversions form)
 
-scripts/install-deps.sh
+scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DTOLVARINE_FUZZ=ON \
     -DTOLVARINE_GUI=OFF -DBUILD_TESTING=OFF >/dev/null

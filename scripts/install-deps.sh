@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building and testing need, when missing.
+# Installs the Debian packages of the named groups, when missing.
+#   scripts/install-deps.sh build|package|test|quality ...
+#   build    compiling and running the program
+#   package  building its .deb
+#   test     the test suite (widget tests, end-to-end tests, the checks of the
+#            package, its metadata and its accessibility)
+#   quality  fuzzing, coverage and benchmarks
 set -euo pipefail
 
-packages=(
-    cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev libgmock-dev googletest libbenchmark-dev
-    fonts-dejavu-core
-    xvfb xauth xdotool x11-utils imagemagick
-    binutils-mingw-w64-x86-64
-    clang libclang-rt-14-dev gcovr
-)
+packages=()
+for group in "$@"; do
+    case $group in
+    build) packages+=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
+                      fonts-dejavu-core) ;;
+    package) packages+=(dpkg-dev file) ;;
+    test) packages+=(libgtest-dev libgmock-dev googletest
+                     xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+                     lintian appstream desktop-file-utils
+                     dbus at-spi2-core python3-pyatspi) ;;
+    quality) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev
+                        clang libclang-rt-14-dev gcovr) ;;
+    *) echo "install-deps.sh: unknown group '$group' (build, package, test, quality)" >&2
+       exit 2 ;;
+    esac
+done
 
 missing=()
 for p in "${packages[@]}"; do
