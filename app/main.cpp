@@ -20,7 +20,7 @@ int main(int argc, char *argv[]) {
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Tolvarine"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("tolvarine"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tolvarine.Tolvarine"));
     // Before the window exists: its line edits first lay out their text in
     // the application's font (see view::ProgramFont).
     QApplication::setFont(view::ProgramFont());

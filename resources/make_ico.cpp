@@ -1,27 +1,19 @@
 // Writes the program's icon as a Windows .ico from its XPM source: one 32 x 32
 // image in the 16 standard colours, with a transparency mask.
 // Usage: make_ico <output.ico>
-#include "tolvarine.xpm"
+#include "icon_pixels.h"
 
-#include <array>
-#include <cstdint>
 #include <cstdio>
 #include <fstream>
-#include <map>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The standard 16-colour palette, in the order of its indices.
-constexpr std::array<std::uint32_t, 16> kPalette = {
-    0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
-    0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
-};
-constexpr int kTransparent = -1;
-constexpr int kSize = 32;
+using icon::kPalette;
+using icon::kSize;
+using icon::kTransparent;
 
 class Bytes {
 public:
@@ -39,37 +31,6 @@ public:
 private:
     std::vector<char> m_data;
 };
-
-// Palette index of each pixel, row by row from the top, or kTransparent.
-std::vector<int> ReadPixels() {
-    int width = 0, height = 0, colours = 0, perPixel = 0;
-    std::istringstream(tolvarine_xpm[0]) >> width >> height >> colours >> perPixel;
-    if (width != kSize || height != kSize || perPixel != 1)
-        throw std::runtime_error("the icon must be 32 x 32 with one character a pixel");
-
-    std::map<char, int> indexOf;
-    for (int c = 1; c <= colours; ++c) {
-        const std::string line = tolvarine_xpm[c];
-        const std::string value = line.substr(line.rfind(' ') + 1);
-        int index = kTransparent;
-        if (value != "None") {
-            const auto rgb = static_cast<std::uint32_t>(std::stoul(value.substr(1), nullptr, 16));
-            index = 0;
-            while (index < 16 && kPalette[static_cast<std::size_t>(index)] != rgb)
-                ++index;
-            if (index == 16)
-                throw std::runtime_error("not one of the 16 standard colours: " + value);
-        }
-        indexOf[line[0]] = index;
-    }
-
-    std::vector<int> pixels;
-    for (int y = 0; y < kSize; ++y) {
-        for (int x = 0; x < kSize; ++x)
-            pixels.push_back(indexOf.at(tolvarine_xpm[1 + colours + y][x]));
-    }
-    return pixels;
-}
 
 Bytes IcoFile(const std::vector<int> &pixels) {
     constexpr std::uint32_t kHeader = 40, kColours = 16 * 4;
@@ -137,7 +98,7 @@ int main(int argc, char *argv[]) {
         return 2;
     }
     try {
-        const Bytes ico = IcoFile(ReadPixels());
+        const Bytes ico = IcoFile(icon::ReadPixels());
         std::ofstream file(argv[1], std::ios::binary);
         file.write(ico.Data().data(), static_cast<std::streamsize>(ico.Data().size()));
         if (!file)
