@@ -5,6 +5,7 @@
 #include "circuit_frame.h"
 #include "key_preview.h"
 #include "layout_values.h"
+#include "theme.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -108,7 +109,7 @@ void TolvarineWindow::BuildControls() {
 }
 
 QLineEdit *TolvarineWindow::BuildField(const ControlRow &row) {
-    auto *edit = new QLineEdit(m_frame);
+    auto *edit = new FieldEdit(m_frame);
     Place(*edit, row);
     edit->setAlignment(ToAlignment(row.align));
     edit->setFrame(row.border == Border::Sunken);
@@ -129,6 +130,7 @@ QComboBox *TolvarineWindow::BuildList(const ControlRow &row) {
     auto *combo = new QComboBox(m_frame);
     Place(*combo, row);
     combo->setEditable(false);
+    KeepPopupColours(*combo);
     const window::PickList &list = m_form.List(row.id);
     for (int entry = 0; entry < list.ListCount(); ++entry)
         combo->addItem(QString::fromStdString(list.List(entry)));
