@@ -1,5 +1,6 @@
 #include "tolvarine_window.h"
 
+#include "accessibility.h"
 #include "app_icon.h"
 #include "caret.h"
 #include "circuit_frame.h"
@@ -54,6 +55,7 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     setFont(ProgramFont());
     setFixedSize(layout.clientWidth / kTwipsPerPixel, layout.clientHeight / kTwipsPerPixel);
 
+    InstallListAccessibility();
     m_frame = new CircuitFrame(this);
     m_frame->setGeometry(ToPixels(layout.frame));
     BuildControls();

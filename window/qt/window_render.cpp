@@ -1,6 +1,7 @@
 // Shows the window model's state in the widgets.
 #include "tolvarine_window.h"
 
+#include "accessibility.h"
 #include "layout_values.h"
 
 #include <QComboBox>
@@ -34,6 +35,7 @@ void TolvarineWindow::Render() {
         QString::fromStdString(m_form.ButtonOf({window::Control::cmdClear, 0}).Caption());
     if (m_clear->text() != caption)
         m_clear->setText(caption);
+    DescribeResults(m_form, m_fields);
 }
 
 void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edit) {

@@ -1,0 +1,80 @@
+"""Reads the running Tolvarine window through AT-SPI and checks what a screen
+reader gets: every focusable control has a name of its own, every result
+field and every list has a readable value. Expects C1 = C2 = 10 pF on 230 V."""
+import collections
+import sys
+import time
+
+import pyatspi
+
+# Name: (value, start of the description); None where nothing is expected.
+EXPECTED = {
+    "Capacitate echivalentă": ("5", "pF. Rezultat"),
+    "Tensiunea pe C1": ("115", "V. Rezultat"),
+    "Tensiunea pe C2": ("115", "V. Rezultat"),
+    "Unitatea tensiunii pe C1": ("V", "Rezultat"),
+    "Unitatea C1": ("pF", None),
+    "Unitatea C4": ("pF", None),
+    "Unitatea tensiunii aplicate": ("V", None),
+}
+
+
+def application():
+    for _ in range(100):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Tolvarine":
+                return app
+        time.sleep(0.1)
+    sys.exit("FAIL: Tolvarine is not on the accessibility bus")
+
+
+def controls(node):
+    """The focusable controls; a list's popup entries are the list's own."""
+    for child in node:
+        if child is None:
+            continue
+        if child.getState().contains(pyatspi.STATE_FOCUSABLE):
+            yield child
+        if child.getRole() != pyatspi.ROLE_COMBO_BOX:
+            yield from controls(child)
+
+
+def value(control):
+    try:
+        return control.queryText().getText(0, -1)
+    except NotImplementedError:
+        return None
+
+
+def main():
+    failures = []
+    found = list(controls(application()))
+    names = collections.Counter(control.name for control in found)
+    for control in found:
+        if not control.name:
+            failures.append(f"a {control.getRoleName()} without a name")
+        is_result = (control.getRole() == pyatspi.ROLE_TEXT
+                     and not control.getState().contains(pyatspi.STATE_EDITABLE))
+        if is_result and value(control) is None:
+            failures.append(f"the value of the result '{control.name}' cannot be read")
+    failures += [f"{count} controls named '{name}'" for name, count in names.items()
+                 if name and count > 1]
+    by_name = {control.name: control for control in found}
+    for name, (expected, description) in EXPECTED.items():
+        control = by_name.get(name)
+        if control is None:
+            failures.append(f"no control named '{name}'")
+            continue
+        if value(control) != expected:
+            failures.append(f"'{name}' reads {value(control)!r}, not {expected!r}")
+        if description and not control.description.startswith(description):
+            failures.append(f"'{name}' is described as {control.description!r}")
+    print(f"{len(found)} focusable controls, {len(names)} names")
+    for failure in failures:
+        print("FAIL:", failure)
+    if not failures:
+        print("PASS: every control named once, every value readable")
+    return 1 if failures else 0
+
+
+sys.exit(main())
