@@ -164,12 +164,7 @@ class DarkTheme : public Painting {
 protected:
     void SetUp() override {
         m_saved = QApplication::palette();
-        QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::ButtonText, Qt::white);
-        dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(DarkPalette());
         Painting::SetUp();
     }
     void TearDown() override {

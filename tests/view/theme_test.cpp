@@ -16,19 +16,14 @@ int Darkest(const QImage &image, QRect rect) {
     return darkest;
 }
 
-// A dark desktop: the Fusion style with light text on dark grey.
+// A dark desktop: the Fusion style and a dark palette.
 class DarkDesktop : public WindowTest {
 protected:
     void SetUp() override {
         m_style = QApplication::style()->name();
         m_palette = QApplication::palette();
         QApplication::setStyle(QStringLiteral("Fusion"));
-        QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
-        dark.setColor(QPalette::WindowText, Qt::white);
-        dark.setColor(QPalette::Text, Qt::white);
-        dark.setColor(QPalette::ButtonText, Qt::white);
-        dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(DarkPalette());
         WindowTest::SetUp();
     }
     void TearDown() override {

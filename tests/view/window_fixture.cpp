@@ -3,6 +3,15 @@
 #include <QApplication>
 #include <QTest>
 
+QPalette DarkPalette() {
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(0x10, 0x10, 0x10));
+    return dark;
+}
+
 void WindowTest::SetUp() {
     m_window = std::make_unique<view::TolvarineWindow>(Format());
     m_window->Start();

@@ -7,11 +7,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// A dark desktop's palette: light text on dark grey.
+QPalette DarkPalette();
 
 // A started window, shown and active, for each test.
 class WindowTest : public testing::Test {
