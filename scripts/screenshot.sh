@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the window with 10 nF and 22 nF on 230 V, under a
-# virtual X server. Usage: scripts/screenshot.sh [path to the Tolvarine program]
+# virtual X server. With --dark, takes docs/screenshot-dark.png instead: the
+# same under a dark desktop (Qt's KDE platform theme reading a Breeze Dark
+# colour scheme, the Fusion style), with the applied voltage's list open.
+# Usage: scripts/screenshot.sh [--dark] [path to the Tolvarine program]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+dark=
+if [ "${1:-}" = --dark ]; then
+    dark=1
+    shift
+fi
 program=${1:-build/release/app/Tolvarine}
 if [ ! -x "$program" ]; then
     echo "No program at $program; build it first (scripts/run.sh) or pass its path." >&2
@@ -20,10 +28,36 @@ program_pid=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$config"
 }
 trap cleanup EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+
+config=$(mktemp -d)
+if [ -n "$dark" ]; then
+    cat >"$config/kdeglobals" <<'COLOURS'
+[KDE]
+widgetStyle=Fusion
+
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:View]
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=252,252,252
+COLOURS
+    export XDG_CONFIG_HOME=$config KDE_SESSION_VERSION=5 QT_QPA_PLATFORMTHEME=kde
+fi
 
 LC_ALL=C.UTF-8 "$program" &
 program_pid=$!
@@ -38,9 +72,33 @@ xdotool key --delay 50 Tab n Tab
 xdotool type --delay 50 22
 xdotool key --delay 50 Tab n Tab Tab Tab Tab Tab
 xdotool type --delay 50 230
-# Park the caret where it hides nothing: on the button.
-xdotool key --delay 50 Tab Tab
-sleep 0.5
+if [ -z "$dark" ]; then
+    # Park the caret where it hides nothing: on the button.
+    xdotool key --delay 50 Tab Tab
+    sleep 0.5
+    import -window "$window" docs/screenshot.png
+    echo "Wrote docs/screenshot.png"
+    exit 0
+fi
 
-import -window "$window" docs/screenshot.png
-echo "Wrote docs/screenshot.png"
+# Open the applied voltage's list and lay the window and the list's popup,
+# each captured alone, on the dark desktop's colour.
+xdotool key --delay 50 Tab alt+Down
+sleep 0.5
+geometry() { # x y width height of a window
+    xdotool getwindowgeometry --shell "$1" |
+        awk -F= '$1 == "X" || $1 == "Y" || $1 == "WIDTH" || $1 == "HEIGHT" { printf "%s ", $2 }'
+}
+popup=$(xdotool search --onlyvisible --pid "$program_pid" | grep -vx "$window" | head -n 1)
+[ -n "$popup" ] || { echo "The list did not open" >&2; exit 1; }
+read -r wx wy ww wh <<<"$(geometry "$window")"
+read -r px py _ ph <<<"$(geometry "$popup")"
+import -window "$window" "$config/window.png"
+import -window "$popup" "$config/popup.png"
+margin=24
+height=$(( (py + ph > wy + wh ? py + ph : wy + wh) - wy + 2 * margin ))
+convert -size "$((ww + 2 * margin))x$height" xc:'#232629' \
+    "$config/window.png" -geometry "+$margin+$margin" -composite \
+    "$config/popup.png" -geometry "+$((px - wx + margin))+$((py - wy + margin))" -composite \
+    docs/screenshot-dark.png
+echo "Wrote docs/screenshot-dark.png"
