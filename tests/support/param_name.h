@@ -1,7 +1,8 @@
 #pragma once
 
 // Names for parameterized test cases made from a text: letters and digits
-// stay, "." and " " become "_", "+" "p", "-" "m", anything else "x".
+// stay, "." and " " become "_", "+" "p", "-" "m", anything else "x". A long
+// text keeps its first 40 characters, so that a list of tests stays readable.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -12,8 +13,9 @@
 namespace test_support {
 
 inline std::string ParamName(std::string_view text) {
+    constexpr std::size_t kLongest = 40;
     std::string name;
-    for (const char c : text) {
+    for (const char c : text.substr(0, kLongest)) {
         if (std::isalnum(static_cast<unsigned char>(c)))
             name += c;
         else if (c == '.' || c == ' ')
