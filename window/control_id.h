@@ -18,6 +18,30 @@ enum class Control {
     txtUMUs,
     cmdClear,
     lblEroare, // the message shown when a computation fails
+    // The rating check: inputs
+    txtUn,   // rated voltage of each capacitor, 0 to 3
+    cboUn,   // its unit
+    txtTol,  // tolerance of the capacitances, +-%
+    txtFrec, // frequency of the applied voltage, Hz
+    // its results, each a value and its unit; per capacitor, 0 to 3
+    txtUmax, // worst-case RMS voltage within the tolerance
+    txtUMUmax,
+    txtUvarf, // its peak
+    txtUMUvarf,
+    txtMarja, // the rating less the peak
+    txtUMMarja,
+    txtW, // energy
+    txtUMW,
+    // of the chain
+    txtQ, // charge
+    txtUMQ,
+    txtWt, // energy of all capacitors
+    txtUMWt,
+    txtXc, // reactance
+    txtUMXc,
+    txtI, // current
+    txtUMI,
+    lblVerificare, // the message of a failed check
 };
 
 // One control, or one element of a control array.

@@ -1,0 +1,207 @@
+// The rating check panel's model: inputs read with the locale's conversions,
+// results written auto-ranged in the locale's format.
+#include "rating_model.h"
+
+#include "checked_math.h"
+#include "conversions.h"
+#include "error_message.h"
+#include "runtime_error.h"
+#include "si_units.h"
+
+#include <cmath>
+
+namespace window {
+namespace {
+
+constexpr std::size_t kInputLimit = 6;
+
+std::array<TextField, 4> FieldArray(NotificationSink &sink, Control control, FieldKind kind) {
+    const std::optional<std::size_t> limit =
+        kind == FieldKind::Editable ? std::optional(kInputLimit) : std::nullopt;
+    return {TextField(sink, {control, 0}, "", kind, limit),
+            TextField(sink, {control, 1}, "", kind, limit),
+            TextField(sink, {control, 2}, "", kind, limit),
+            TextField(sink, {control, 3}, "", kind, limit)};
+}
+
+std::vector<std::string> VoltageUnits() {
+    return {"uV", "mV", "V", "kV"};
+}
+
+TextField Result(NotificationSink &sink, Control control) {
+    return TextField(sink, {control, 0}, "", FieldKind::ReadOnly);
+}
+
+void Write(TextField &value, TextField &unit, const calc::Ranged &ranged,
+           const runtime::NumberFormat &format) {
+    value.SetText(runtime::DoubleToText(ranged.value, format));
+    unit.SetText(ranged.unit);
+}
+
+} // namespace
+
+const std::array<RatingModel::ArrayOf, 9> RatingModel::kArrays = {{
+    {Control::txtUn, &RatingModel::txtUn},
+    {Control::txtUmax, &RatingModel::txtUmax},
+    {Control::txtUMUmax, &RatingModel::txtUMUmax},
+    {Control::txtUvarf, &RatingModel::txtUvarf},
+    {Control::txtUMUvarf, &RatingModel::txtUMUvarf},
+    {Control::txtMarja, &RatingModel::txtMarja},
+    {Control::txtUMMarja, &RatingModel::txtUMMarja},
+    {Control::txtW, &RatingModel::txtW},
+    {Control::txtUMW, &RatingModel::txtUMW},
+}};
+
+const std::array<RatingModel::SingleOf, 10> RatingModel::kSingles = {{
+    {Control::txtTol, &RatingModel::txtTol},
+    {Control::txtFrec, &RatingModel::txtFrec},
+    {Control::txtQ, &RatingModel::txtQ},
+    {Control::txtUMQ, &RatingModel::txtUMQ},
+    {Control::txtWt, &RatingModel::txtWt},
+    {Control::txtUMWt, &RatingModel::txtUMWt},
+    {Control::txtXc, &RatingModel::txtXc},
+    {Control::txtUMXc, &RatingModel::txtUMXc},
+    {Control::txtI, &RatingModel::txtI},
+    {Control::txtUMI, &RatingModel::txtUMI},
+}};
+
+RatingModel::RatingModel(NotificationSink &sink)
+    : txtUn(FieldArray(sink, Control::txtUn, FieldKind::Editable))
+    , cboUn{PickList(sink, {Control::cboUn, 0}, VoltageUnits()),
+            PickList(sink, {Control::cboUn, 1}, VoltageUnits()),
+            PickList(sink, {Control::cboUn, 2}, VoltageUnits()),
+            PickList(sink, {Control::cboUn, 3}, VoltageUnits())}
+    , txtTol(sink, {Control::txtTol, 0}, "10", FieldKind::Editable, kInputLimit)
+    , txtFrec(sink, {Control::txtFrec, 0}, "50", FieldKind::Editable, kInputLimit)
+    , txtUmax(FieldArray(sink, Control::txtUmax, FieldKind::ReadOnly))
+    , txtUMUmax(FieldArray(sink, Control::txtUMUmax, FieldKind::ReadOnly))
+    , txtUvarf(FieldArray(sink, Control::txtUvarf, FieldKind::ReadOnly))
+    , txtUMUvarf(FieldArray(sink, Control::txtUMUvarf, FieldKind::ReadOnly))
+    , txtMarja(FieldArray(sink, Control::txtMarja, FieldKind::ReadOnly))
+    , txtUMMarja(FieldArray(sink, Control::txtUMMarja, FieldKind::ReadOnly))
+    , txtW(FieldArray(sink, Control::txtW, FieldKind::ReadOnly))
+    , txtUMW(FieldArray(sink, Control::txtUMW, FieldKind::ReadOnly))
+    , txtQ(Result(sink, Control::txtQ))
+    , txtUMQ(Result(sink, Control::txtUMQ))
+    , txtWt(Result(sink, Control::txtWt))
+    , txtUMWt(Result(sink, Control::txtUMWt))
+    , txtXc(Result(sink, Control::txtXc))
+    , txtUMXc(Result(sink, Control::txtUMXc))
+    , txtI(Result(sink, Control::txtI))
+    , txtUMI(Result(sink, Control::txtUMI))
+    , lblVerificare("") {
+    lblVerificare.SetShown(false);
+}
+
+void RatingModel::ResetInputs() {
+    for (std::size_t k = 0; k < 4; ++k) {
+        txtUn[k].SetText("");
+        cboUn[k].SetText(cboUn[k].List(2));
+    }
+    txtTol.SetText(runtime::IntToText(10));
+    txtFrec.SetText(runtime::IntToText(50));
+}
+
+void RatingModel::Clear() {
+    for (const ArrayOf &row : kArrays) {
+        if (row.control != Control::txtUn) {
+            for (TextField &field : this->*row.member)
+                field.SetText("");
+        }
+    }
+    for (const SingleOf &row : kSingles) {
+        TextField &field = this->*row.member;
+        if (field.ReadOnly())
+            field.SetText("");
+    }
+    m_margins.fill(calc::Margin::NotGiven);
+    m_descriptions.fill("");
+    lblVerificare.SetCaption("");
+    lblVerificare.SetShown(false);
+}
+
+// An empty input counts as 0: for a rating, not given.
+double RatingModel::Number(const TextField &field, const runtime::NumberFormat &format) const {
+    return field.Text().empty() ? 0 : runtime::TextToDouble(field.Text(), format);
+}
+
+void RatingModel::Update(const std::array<double, 4> &picofarads, double volts,
+                         const runtime::NumberFormat &format) {
+    Clear();
+    try {
+        calc::RatingInput input;
+        for (std::size_t k = 0; k < 4; ++k) {
+            input.capacitors[k].farads = calc::ToBaseUnit(picofarads[k], "pF");
+            input.capacitors[k].ratedVolts =
+                calc::ToBaseUnit(Number(txtUn[k], format), cboUn[k].Text());
+        }
+        input.volts = volts;
+        input.tolerance = runtime::Div(Number(txtTol, format), 100);
+        input.hertz = Number(txtFrec, format);
+        if (const auto result = calc::CheckRatings(input))
+            Show(*result, format);
+    } catch (const runtime::RuntimeError &error) {
+        Clear();
+        lblVerificare.SetCaption(ErrorMessage(error.kind()));
+        lblVerificare.SetShown(true);
+    }
+}
+
+void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFormat &format) {
+    for (std::size_t k = 0; k < 4; ++k) {
+        const calc::CapacitorRating &c = result.capacitors[k];
+        if (!c.present)
+            continue;
+        Write(txtUmax[k], txtUMUmax[k], calc::RangeSi(c.worstVolts, "V"), format);
+        Write(txtUvarf[k], txtUMUvarf[k], calc::RangeSi(c.worstPeak, "V"), format);
+        Write(txtW[k], txtUMW[k], calc::RangeSi(c.joules, "J"), format);
+        m_margins[k] = c.margin;
+        if (c.margin == calc::Margin::NotGiven)
+            continue;
+        Write(txtMarja[k], txtUMMarja[k], calc::RangeSi(c.headroom, "V"), format);
+        const calc::Ranged by = calc::RangeSi(std::fabs(c.headroom), "V");
+        const std::string amount = runtime::DoubleToText(by.value, format) + " " + by.unit;
+        m_descriptions[k] = c.margin == calc::Margin::Exceeds
+                                ? "Depășește tensiunea nominală cu " + amount
+                                : "În limita tensiunii nominale, cu o rezervă de " + amount;
+    }
+    const calc::ChainRating &chain = result.chain;
+    Write(txtQ, txtUMQ, calc::RangeSi(chain.coulombs, "C"), format);
+    Write(txtWt, txtUMWt, calc::RangeSi(chain.joules, "J"), format);
+    if (chain.ohms && chain.amperes) {
+        Write(txtXc, txtUMXc, calc::RangeSi(*chain.ohms, "Ω"), format);
+        Write(txtI, txtUMI, calc::RangeSi(*chain.amperes, "A"), format);
+    }
+}
+
+const TextField *RatingModel::Field(ControlId id) const {
+    return const_cast<RatingModel *>(this)->MutableField(id);
+}
+
+TextField *RatingModel::MutableField(ControlId id) {
+    for (const ArrayOf &row : kArrays) {
+        if (row.control == id.control)
+            return &(this->*row.member).at(static_cast<std::size_t>(id.index));
+    }
+    for (const SingleOf &row : kSingles) {
+        if (row.control == id.control)
+            return &(this->*row.member);
+    }
+    return nullptr;
+}
+
+const PickList *RatingModel::List(ControlId id) const {
+    return const_cast<RatingModel *>(this)->MutableList(id);
+}
+
+PickList *RatingModel::MutableList(ControlId id) {
+    if (id.control != Control::cboUn)
+        return nullptr;
+    return &cboUn.at(static_cast<std::size_t>(id.index));
+}
+
+const Label *RatingModel::LabelOf(ControlId id) const {
+    return id.control == Control::lblVerificare ? &lblVerificare : nullptr;
+}
+
+} // namespace window

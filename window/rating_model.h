@@ -1,0 +1,73 @@
+#pragma once
+
+#include "control_id.h"
+#include "controls.h"
+#include "number_format.h"
+#include "rating_check.h"
+
+#include <array>
+#include <string>
+
+namespace window {
+
+// The rating check of the window: its inputs (a rated voltage with its unit
+// for each capacitor, the tolerance in +-%, the frequency in Hz) are controls
+// like the window's own, and its results are read-only fields that each run
+// of the calculation rewrites. A result with no value is empty.
+class RatingModel {
+public:
+    explicit RatingModel(NotificationSink &sink);
+
+    // The inputs' start values: no rating, in volts; +-10 %; 50 Hz. Each
+    // assignment raises its notification.
+    void ResetInputs();
+
+    // Rewrites the results for the chain as the calculation read it: the
+    // capacitances in pF (0: absent) and the applied voltage in volts. A
+    // failure of the check empties them and shows its message.
+    void Update(const std::array<double, 4> &picofarads, double volts,
+                const runtime::NumberFormat &format);
+    // Empties every result: no capacitor is present, or the calculation failed.
+    void Clear();
+
+    calc::Margin MarginOf(int k) const { return m_margins.at(static_cast<std::size_t>(k)); }
+    // What a screen reader says of the margin of capacitor k + 1.
+    const std::string &MarginDescription(int k) const {
+        return m_descriptions.at(static_cast<std::size_t>(k));
+    }
+
+    // The panel's controls; nullptr for a control that is not the panel's.
+    const TextField *Field(ControlId id) const;
+    TextField *MutableField(ControlId id);
+    const PickList *List(ControlId id) const;
+    PickList *MutableList(ControlId id);
+    const Label *LabelOf(ControlId id) const;
+
+private:
+    using Fields = std::array<TextField, 4>;
+    struct ArrayOf {
+        Control control;
+        Fields RatingModel::*member;
+    };
+    struct SingleOf {
+        Control control;
+        TextField RatingModel::*member;
+    };
+    static const std::array<ArrayOf, 9> kArrays;
+    static const std::array<SingleOf, 10> kSingles;
+
+    void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
+    double Number(const TextField &field, const runtime::NumberFormat &format) const;
+
+    Fields txtUn;
+    std::array<PickList, 4> cboUn;
+    TextField txtTol;
+    TextField txtFrec;
+    Fields txtUmax, txtUMUmax, txtUvarf, txtUMUvarf, txtMarja, txtUMMarja, txtW, txtUMW;
+    TextField txtQ, txtUMQ, txtWt, txtUMWt, txtXc, txtUMXc, txtI, txtUMI;
+    Label lblVerificare;
+    std::array<calc::Margin, 4> m_margins{};
+    std::array<std::string, 4> m_descriptions;
+};
+
+} // namespace window
