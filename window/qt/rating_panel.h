@@ -1,0 +1,39 @@
+#pragma once
+
+#ifndef Q_MOC_RUN
+#include "rating_check.h"
+#endif
+
+#include <QFrame>
+
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+namespace view {
+
+// The frame fraVerificare of the rating check, under the frame fraSerie, with
+// its static captions; hidden until the user opens it. The window builds its
+// controls from the rating layout table into it.
+class RatingPanel final : public QFrame {
+    Q_OBJECT
+
+public:
+    explicit RatingPanel(QWidget *window);
+};
+
+// The button that opens and closes the panel: a child of the window over the
+// free corner of the frame `circuit`, above cmdClear. It takes no focus and so
+// stays out of the window's focus order; F2 does the same from the keyboard.
+QPushButton *BuildToggle(QWidget &window, const QWidget &circuit);
+// Its caption points down while the panel is closed and up while it is open.
+void RenderToggle(QPushButton &toggle, bool open);
+
+// The margin of a capacitor: green while the peak stays within the rating,
+// red with a warning sign while it exceeds it, and its description for a
+// screen reader.
+void RenderMargin(QLineEdit &edit, const std::string &text, calc::Margin margin,
+                  const std::string &description);
+
+} // namespace view
