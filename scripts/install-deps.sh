@@ -15,7 +15,7 @@ for group in "$@"; do
                       fonts-dejavu-core) ;;
     package) packages+=(dpkg-dev file) ;;
     test) packages+=(libgtest-dev libgmock-dev googletest
-                     xvfb xauth xdotool x11-utils imagemagick binutils-mingw-w64-x86-64
+                     xvfb xauth xdotool x11-utils imagemagick xclip binutils-mingw-w64-x86-64
                      lintian appstream desktop-file-utils
                      dbus at-spi2-core python3-pyatspi) ;;
     quality) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev

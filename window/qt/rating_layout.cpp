@@ -45,13 +45,16 @@ constexpr ControlRow List(const char *name, int index, const char *accessible) {
             accessible};
 }
 
-// The ten controls of capacitor k + 1 = n, left to right.
-#define TOLVARINE_CAPACITOR_ROW(k, n)                                                              \
+// The rating of capacitor k + 1 = n and its unit.
+#define TOLVARINE_RATING_INPUT(k, n)                                                               \
     Input("txtUn(" #k ")", Control::txtUn, k, {480, kRow[k], 855, 360},                            \
           "Tensiunea nominală a C" #n),                                                            \
-        List("cboUn(" #k ")", k, "Unitatea tensiunii nominale a C" #n),                            \
-        Value("txtUmax(" #k ")", Control::txtUmax, k, {2520, kRow[k], 855, 360},                   \
-              "Tensiunea maximă efectivă pe C" #n),                                                \
+        List("cboUn(" #k ")", k, "Unitatea tensiunii nominale a C" #n)
+
+// The results of capacitor k + 1 = n, left to right.
+#define TOLVARINE_RATING_RESULTS(k, n)                                                             \
+    Value("txtUmax(" #k ")", Control::txtUmax, k, {2520, kRow[k], 855, 360},                       \
+          "Tensiunea maximă efectivă pe C" #n),                                                    \
         Unit("txtUMUmax(" #k ")", Control::txtUMUmax, k, {3360, kRow[k], 615, 360},                \
              "Unitatea tensiunii maxime pe C" #n),                                                 \
         Value("txtUvarf(" #k ")", Control::txtUvarf, k, {4080, kRow[k], 855, 360},                 \
@@ -86,13 +89,18 @@ const RatingLayout &RatingPanelLayout() {
          "Verificarea tensiunilor nominale",
          "Deschide sau închide verificarea tensiunilor nominale (F2)"},
         {{
-            TOLVARINE_CAPACITOR_ROW(0, 1),
-            TOLVARINE_CAPACITOR_ROW(1, 2),
-            TOLVARINE_CAPACITOR_ROW(2, 3),
-            TOLVARINE_CAPACITOR_ROW(3, 4),
-#undef TOLVARINE_CAPACITOR_ROW
+            TOLVARINE_RATING_INPUT(0, 1),
+            TOLVARINE_RATING_INPUT(1, 2),
+            TOLVARINE_RATING_INPUT(2, 3),
+            TOLVARINE_RATING_INPUT(3, 4),
             Input("txtTol", Control::txtTol, 0, {10200, kChainRow[0], 855, 360}, "Toleranța"),
             Input("txtFrec", Control::txtFrec, 0, {10200, kChainRow[1], 855, 360}, "Frecvența"),
+            TOLVARINE_RATING_RESULTS(0, 1),
+            TOLVARINE_RATING_RESULTS(1, 2),
+            TOLVARINE_RATING_RESULTS(2, 3),
+            TOLVARINE_RATING_RESULTS(3, 4),
+#undef TOLVARINE_RATING_INPUT
+#undef TOLVARINE_RATING_RESULTS
             Value("txtQ", Control::txtQ, 0, {10200, kChainRow[2], 855, 360}, "Sarcina"),
             Unit("txtUMQ", Control::txtUMQ, 0, {11040, kChainRow[2], 435, 360},
                  "Unitatea sarcinii"),

@@ -27,7 +27,7 @@ struct RatingLayout {
     TwipRect frame;
     int clientHeightOpen;
     ToggleRow toggle;
-    // Inside the frame, in the panel's focus order.
+    // Inside the frame, in the panel's focus order: the inputs, then the results.
     std::array<ControlRow, 51> controls;
     std::array<StaticLabelRow, 17> labels;
     std::array<ToolTipRow, 11> toolTips; // the panel's and the window's inputs

@@ -1,0 +1,77 @@
+#include "results_table.h"
+
+#include "frm_tolvarine.h"
+#include "rating_model.h"
+
+#include <initializer_list>
+#include <string_view>
+
+namespace window {
+namespace {
+
+void AddRow(std::string &table, std::initializer_list<std::string_view> cells) {
+    bool first = true;
+    for (const std::string_view cell : cells) {
+        if (!first)
+            table += '\t';
+        table += cell;
+        first = false;
+    }
+    table += '\n';
+}
+
+std::string Cell(std::string_view head, int k) {
+    return std::string(head) + std::to_string(k + 1);
+}
+
+void AddRatingCheck(std::string &table, const RatingModel &rating) {
+    const auto text = [&rating](Control control, int k = 0) -> std::string_view {
+        return rating.Field({control, k})->Text();
+    };
+    table += '\n';
+    AddRow(table, {"Verificare", "Tensiune nominală", "Unitate", "U max efectivă", "Unitate",
+                   "U max de vârf", "Unitate", "Marjă", "Unitate", "Stare", "Energie", "Unitate"});
+    for (int k = 0; k < 4; ++k) {
+        const calc::Margin margin = rating.MarginOf(k);
+        const std::string_view state = margin == calc::Margin::Exceeds  ? "depășește"
+                                       : margin == calc::Margin::Within ? "în limită"
+                                                                        : "";
+        AddRow(table,
+               {Cell("C", k), text(Control::txtUn, k), rating.List({Control::cboUn, k})->Text(),
+                text(Control::txtUmax, k), text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
+                text(Control::txtUMUvarf, k), text(Control::txtMarja, k),
+                text(Control::txtUMMarja, k), state, text(Control::txtW, k),
+                text(Control::txtUMW, k)});
+    }
+    AddRow(table, {"Toleranță ±", text(Control::txtTol), "%"});
+    AddRow(table, {"Frecvență", text(Control::txtFrec), "Hz"});
+    AddRow(table, {"Sarcina Q", text(Control::txtQ), text(Control::txtUMQ)});
+    AddRow(table, {"Energie W", text(Control::txtWt), text(Control::txtUMWt)});
+    AddRow(table, {"Reactanță Xc", text(Control::txtXc), text(Control::txtUMXc)});
+    AddRow(table, {"Curent I", text(Control::txtI), text(Control::txtUMI)});
+}
+
+} // namespace
+
+std::string ResultsTable(const frmTolvarine &form, const RatingModel *rating) {
+    std::string table;
+    AddRow(table, {"Condensator", "Capacitate", "Unitate", "Tensiune", "Unitate"});
+    for (int k = 0; k < 4; ++k) {
+        AddRow(table,
+               {Cell("C", k), form.Field({Control::txtCs, k}).Text(),
+                form.List({Control::cboCs, k}).Text(), form.Field({Control::txtUs, k}).Text(),
+                form.Field({Control::txtUMUs, k}).Text()});
+    }
+    AddRow(table, {"Tensiunea aplicată", form.Field({Control::txtUst, 0}).Text(),
+                   form.List({Control::cboUst, 0}).Text()});
+    // A hidden equivalent capacitance is no result: no capacitor is present.
+    const TextField &equivalent = form.Field({Control::txtCst, 0});
+    const std::string_view unit =
+        equivalent.Shown() ? std::string_view(form.LabelOf({Control::lblUMs, 0}).Caption()) : "";
+    AddRow(table, {"Capacitate echivalentă", equivalent.Shown() ? equivalent.Text() : "", unit});
+    if (rating)
+        AddRatingCheck(table, *rating);
+    return table;
+}
+
+} // namespace window
