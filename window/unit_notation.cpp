@@ -124,6 +124,20 @@ bool HasDecimalSeparator(std::string &left, std::string &right,
     return false;
 }
 
+// Whether nothing but a number's characters is left once the unit is out:
+// another letter keeps the window's own rule.
+bool IsNumberLike(std::string text, const runtime::NumberFormat &format) {
+    for (const std::string &separator : {format.group, format.decimal}) {
+        for (std::size_t at = text.find(separator); !separator.empty() && at != std::string::npos;
+             at = text.find(separator))
+            text.erase(at, separator.size());
+    }
+    return std::ranges::all_of(text, [](char c) {
+        return IsDigit(c) || IsBlank(c) ||
+               std::string_view("+-.,eE").find(c) != std::string_view::npos;
+    });
+}
+
 } // namespace
 
 std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view current,
@@ -157,6 +171,8 @@ std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view cu
 
     std::string left(proposed.substr(0, leftEnd));
     std::string right(proposed.substr(rightBegin));
+    if (!IsNumberLike(left + right, format))
+        return std::nullopt;
     const bool hasSeparator = HasDecimalSeparator(left, right, format);
     const bool digitBefore = !left.empty() && IsDigit(left.back());
     const std::size_t caretByte = ByteOffset(proposed, caret);

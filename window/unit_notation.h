@@ -32,8 +32,9 @@ struct NotationEdit {
 // decimal separator, unless the text has one already; a value pasted with a
 // unit ("4,7 nF", "1.5 kV") loses the blanks before the unit, and its one
 // decimal mark becomes the locale's. `decimalsFollow` is what the previous
-// edit of the same field returned. Nothing, when the edit holds no unit (or
-// more than one) and continues no unit letter: the window's own rules apply.
+// edit of the same field returned. Nothing, when the edit holds no unit, more
+// than one, or other letters besides ("inf"), and continues no unit letter:
+// the window's own rules apply.
 std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view current,
                                               std::string_view proposed, std::size_t caret,
                                               bool decimalsFollow,

@@ -122,6 +122,7 @@ const EditCase kEdits[] = {
     {"PasteGroupedThousandsRomanian", C, true, "0", "1.000 nF", 8, Edit("1.000", 5, "nF", true)},
     {"LetterBetweenTypedDigits", C, false, "47", "4n7", 2, Edit("4.7", 2, "nF")},
     {"LetterBetweenDigitsRomanian", V, true, "15", "1k5", 2, Edit("1,5", 2, "kV")},
+    {"OtherLettersKeepTheWindowsRule", C, false, "0", "inf", 3, std::nullopt},
     {"TwoUnitsAreNoNotation", C, false, "0", "2 nF 3 pF", 9, std::nullopt},
     {"NoLetterNoNotation", C, false, "4", "47", 2, std::nullopt},
 };
