@@ -2,6 +2,7 @@
 // Romanian number formats.
 #include "unit_notation.h"
 
+#include "locale_formats.h"
 #include "user_edit.h"
 
 #include <gtest/gtest.h>
@@ -79,8 +80,8 @@ class NotationByKeys : public ::testing::TestWithParam<KeysCase> {};
 
 TEST_P(NotationByKeys, ChoosesTheUnitAndPlacesTheDecimalSeparator) {
     const KeysCase &c = GetParam();
-    const Typed english = TypeKeys(c.kind, c.keys, runtime::EnglishFormat());
-    const Typed romanian = TypeKeys(c.kind, c.keys, runtime::RomanianFormat());
+    const Typed english = TypeKeys(c.kind, c.keys, test_support::EnglishFormat());
+    const Typed romanian = TypeKeys(c.kind, c.keys, test_support::RomanianFormat());
     EXPECT_EQ(romanian.text, c.romanian);
     EXPECT_EQ(romanian.unit, c.unit);
     EXPECT_EQ(english.text, c.english);
@@ -131,7 +132,8 @@ class NotationOfAnEdit : public ::testing::TestWithParam<EditCase> {};
 
 TEST_P(NotationOfAnEdit, RewritesTheTextAndTheCaret) {
     const EditCase &c = GetParam();
-    const NumberFormat format = c.romanian ? runtime::RomanianFormat() : runtime::EnglishFormat();
+    const NumberFormat format =
+        c.romanian ? test_support::RomanianFormat() : test_support::EnglishFormat();
     const auto edit = ApplyUnitNotation(c.kind, c.current, c.proposed, c.caret, false, format);
     ASSERT_EQ(edit.has_value(), c.expected.has_value());
     if (!edit)
