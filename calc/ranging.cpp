@@ -68,6 +68,12 @@ Ranged RangeCapacitance(std::string picofarads, const runtime::NumberFormat &for
     return {std::move(step.text), kCapacitanceUnits[step.unit]};
 }
 
+Ranged RangeIn(double value, std::size_t base, std::span<const std::string_view> units,
+               const runtime::NumberFormat &format) {
+    Step step = RangeFrom(value, base, units, format);
+    return {std::move(step.text), units[step.unit]};
+}
+
 Ranged RangeVoltage(double volts, const runtime::NumberFormat &format) {
     Step step = RangeFrom(volts, kVoltIndex, kVoltageUnits, format);
     const std::string_view unit = step.value == 0 ? std::string_view() : kVoltageUnits[step.unit];

@@ -2,6 +2,8 @@
 
 #include "number_format.h"
 
+#include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -23,5 +25,12 @@ Ranged RangeCapacitance(std::string picofarads, const runtime::NumberFormat &for
 // unit; a value that rounds to 1000 of its unit moves on to the next one. A
 // voltage that reads 0 has no unit.
 Ranged RangeVoltage(double volts, const runtime::NumberFormat &format);
+
+// A value not below zero given in units[base], in the first unit of `units`
+// (1000 apart, smallest first) in which it is under 1000, or the last,
+// rounded to three decimals of that unit; a value that rounds to 1000 moves
+// on to the next one.
+Ranged RangeIn(double value, std::size_t base, std::span<const std::string_view> units,
+               const runtime::NumberFormat &format);
 
 } // namespace calc

@@ -16,12 +16,15 @@ using runtime::Mul;
 
 namespace {
 
+// From pF: the charge in C, the energy in J, the reactance in ohms.
+constexpr double kPico = 1e12;
+
 // Sum over the present capacitors other than `skip` of 1 / (C (1 + t)); with
 // no `skip`, over all of them and at t = 0 it is 1 / Ceq.
 double ReciprocalSum(const RatingInput &input, std::optional<std::size_t> skip, double high) {
     double sum = 0;
     for (std::size_t j = 0; j < input.capacitors.size(); ++j) {
-        const double c = input.capacitors[j].farads;
+        const double c = input.capacitors[j].picofarads;
         if (c != 0 && j != skip)
             sum = Add(sum, Div(1, Mul(c, high)));
     }
@@ -32,8 +35,8 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i, double equivalent)
     const RatedCapacitor &capacitor = input.capacitors[i];
     CapacitorRating rating;
     rating.present = true;
-    rating.nominalVolts = Div(Mul(input.volts, equivalent), capacitor.farads);
-    const double low = Mul(capacitor.farads, 1 - input.tolerance);
+    rating.nominalVolts = Div(Mul(input.volts, equivalent), capacitor.picofarads);
+    const double low = Mul(capacitor.picofarads, 1 - input.tolerance);
     const double others = ReciprocalSum(input, i, 1 + input.tolerance);
     rating.worstVolts = Div(input.volts, Add(1, Mul(low, others)));
     rating.worstPeak = Mul(rating.worstVolts, std::numbers::sqrt2);
@@ -41,7 +44,8 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i, double equivalent)
         rating.headroom = Add(capacitor.ratedVolts, -rating.worstPeak);
         rating.margin = rating.headroom < 0 ? Margin::Exceeds : Margin::Within;
     }
-    rating.joules = Mul(Mul(0.5, capacitor.farads), Mul(rating.nominalVolts, rating.nominalVolts));
+    rating.joules = Div(
+        Mul(Mul(0.5, capacitor.picofarads), Mul(rating.nominalVolts, rating.nominalVolts)), kPico);
     return rating;
 }
 
@@ -56,16 +60,16 @@ std::optional<RatingResult> CheckRatings(const RatingInput &input) {
 
     RatingResult result;
     ChainRating &chain = result.chain;
-    chain.farads = Div(1, sum);
+    chain.picofarads = Div(1, sum);
     for (std::size_t i = 0; i < input.capacitors.size(); ++i) {
-        if (input.capacitors[i].farads == 0)
+        if (input.capacitors[i].picofarads == 0)
             continue;
-        result.capacitors[i] = Rate(input, i, chain.farads);
+        result.capacitors[i] = Rate(input, i, chain.picofarads);
         chain.joules = Add(chain.joules, result.capacitors[i].joules);
     }
-    chain.coulombs = Mul(chain.farads, input.volts);
+    chain.coulombs = Div(Mul(chain.picofarads, input.volts), kPico);
     if (input.hertz != 0) {
-        chain.ohms = Div(1, Mul(Mul(2 * std::numbers::pi, input.hertz), chain.farads));
+        chain.ohms = Div(kPico, Mul(Mul(2 * std::numbers::pi, input.hertz), chain.picofarads));
         chain.amperes = Div(input.volts, *chain.ohms);
     }
     return result;

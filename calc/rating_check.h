@@ -5,11 +5,11 @@
 
 namespace calc {
 
-// A capacitor of the chain for the rating check: its capacitance in farads
-// (0: no capacitor in this place) and its rated voltage, a peak value in
-// volts (0: not given).
+// A capacitor of the chain for the rating check: its capacitance in pF, the
+// window's working unit (0: no capacitor in this place), and its rated
+// voltage, a peak value in volts (0: not given).
 struct RatedCapacitor {
-    double farads = 0;
+    double picofarads = 0;
     double ratedVolts = 0;
 };
 
@@ -33,9 +33,9 @@ struct CapacitorRating {
 };
 
 struct ChainRating {
-    double farads = 0;   // the equivalent capacitance
-    double coulombs = 0; // the charge, the same on every capacitor
-    double joules = 0;   // the energy of all capacitors
+    double picofarads = 0; // the equivalent capacitance
+    double coulombs = 0;   // the charge, the same on every capacitor
+    double joules = 0;     // the energy of all capacitors
     // At 0 Hz there is no reactance and no alternating current.
     std::optional<double> ohms;
     std::optional<double> amperes; // RMS

@@ -25,4 +25,17 @@ inline constexpr std::array<std::string_view, 5> kVoltageUnits = {kMicrovolt, kM
 inline constexpr std::size_t kVoltIndex = 2;
 inline constexpr std::size_t kAppliedVoltageUnitCount = 4;
 
+// The rating check's results, from the unit that the check computes them in.
+inline constexpr std::array<std::string_view, 5> kChargeUnits = {"pC", "nC", "uC", "mC", "C"};
+inline constexpr std::array<std::string_view, 7> kEnergyUnits = {"pJ", "nJ", "uJ", "mJ",
+                                                                 "J",  "kJ", "MJ"};
+inline constexpr std::array<std::string_view, 6> kReactanceUnits = {"mΩ", "Ω",  "kΩ",
+                                                                    "MΩ", "GΩ", "TΩ"};
+inline constexpr std::array<std::string_view, 6> kCurrentUnits = {"pA", "nA", "uA",
+                                                                  "mA", "A",  "kA"};
+inline constexpr std::size_t kCoulombIndex = 4;
+inline constexpr std::size_t kJouleIndex = 4;
+inline constexpr std::size_t kOhmIndex = 1;
+inline constexpr std::size_t kAmpereIndex = 4;
+
 } // namespace calc

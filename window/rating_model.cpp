@@ -5,8 +5,10 @@
 #include "checked_math.h"
 #include "conversions.h"
 #include "error_message.h"
+#include "ranging.h"
 #include "runtime_error.h"
-#include "si_units.h"
+#include "series.h"
+#include "units.h"
 
 #include <cmath>
 
@@ -24,18 +26,27 @@ std::array<TextField, 4> FieldArray(NotificationSink &sink, Control control, Fie
             TextField(sink, {control, 3}, "", kind, limit)};
 }
 
+// A rating is entered in the units of the applied voltage.
 std::vector<std::string> VoltageUnits() {
-    return {"uV", "mV", "V", "kV"};
+    return {calc::kVoltageUnits.begin(),
+            calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
 }
 
 TextField Result(NotificationSink &sink, Control control) {
     return TextField(sink, {control, 0}, "", FieldKind::ReadOnly);
 }
 
-void Write(TextField &value, TextField &unit, const calc::Ranged &ranged,
-           const runtime::NumberFormat &format) {
-    value.SetText(runtime::DoubleToText(ranged.value, format));
-    unit.SetText(ranged.unit);
+void Write(TextField &value, TextField &unit, const calc::Ranged &ranged) {
+    value.SetText(ranged.text);
+    unit.SetText(std::string(ranged.unit));
+}
+
+// A result other than a voltage; 0, like a voltage of 0, has no unit.
+calc::Ranged Range(double value, std::size_t base, std::span<const std::string_view> units,
+                   const runtime::NumberFormat &format) {
+    if (value == 0)
+        return {runtime::IntToText(0), {}};
+    return calc::RangeIn(value, base, units, format);
 }
 
 } // namespace
@@ -131,9 +142,9 @@ void RatingModel::Update(const std::array<double, 4> &picofarads, double volts,
     try {
         calc::RatingInput input;
         for (std::size_t k = 0; k < 4; ++k) {
-            input.capacitors[k].farads = calc::ToBaseUnit(picofarads[k], "pF");
+            input.capacitors[k].picofarads = picofarads[k];
             input.capacitors[k].ratedVolts =
-                calc::ToBaseUnit(Number(txtUn[k], format), cboUn[k].Text());
+                calc::ToVolts(Number(txtUn[k], format), cboUn[k].Text());
         }
         input.volts = volts;
         input.tolerance = runtime::Div(Number(txtTol, format), 100);
@@ -152,25 +163,29 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
         const calc::CapacitorRating &c = result.capacitors[k];
         if (!c.present)
             continue;
-        Write(txtUmax[k], txtUMUmax[k], calc::RangeSi(c.worstVolts, "V"), format);
-        Write(txtUvarf[k], txtUMUvarf[k], calc::RangeSi(c.worstPeak, "V"), format);
-        Write(txtW[k], txtUMW[k], calc::RangeSi(c.joules, "J"), format);
+        Write(txtUmax[k], txtUMUmax[k], calc::RangeVoltage(c.worstVolts, format));
+        Write(txtUvarf[k], txtUMUvarf[k], calc::RangeVoltage(c.worstPeak, format));
+        Write(txtW[k], txtUMW[k], Range(c.joules, calc::kJouleIndex, calc::kEnergyUnits, format));
         m_margins[k] = c.margin;
         if (c.margin == calc::Margin::NotGiven)
             continue;
-        Write(txtMarja[k], txtUMMarja[k], calc::RangeSi(c.headroom, "V"), format);
-        const calc::Ranged by = calc::RangeSi(std::fabs(c.headroom), "V");
-        const std::string amount = runtime::DoubleToText(by.value, format) + " " + by.unit;
-        m_descriptions[k] = c.margin == calc::Margin::Exceeds
-                                ? "Depășește tensiunea nominală cu " + amount
-                                : "În limita tensiunii nominale, cu o rezervă de " + amount;
+        // The headroom below 0 is the excess of the peak over the rating.
+        calc::Ranged by = calc::RangeVoltage(std::fabs(c.headroom), format);
+        const std::string amount = by.text + " " + std::string(by.unit);
+        if (c.margin == calc::Margin::Exceeds) {
+            m_descriptions[k] = "Depășește tensiunea nominală cu " + amount;
+            by.text.insert(0, "-");
+        } else {
+            m_descriptions[k] = "În limita tensiunii nominale, cu o rezervă de " + amount;
+        }
+        Write(txtMarja[k], txtUMMarja[k], by);
     }
     const calc::ChainRating &chain = result.chain;
-    Write(txtQ, txtUMQ, calc::RangeSi(chain.coulombs, "C"), format);
-    Write(txtWt, txtUMWt, calc::RangeSi(chain.joules, "J"), format);
+    Write(txtQ, txtUMQ, Range(chain.coulombs, calc::kCoulombIndex, calc::kChargeUnits, format));
+    Write(txtWt, txtUMWt, Range(chain.joules, calc::kJouleIndex, calc::kEnergyUnits, format));
     if (chain.ohms && chain.amperes) {
-        Write(txtXc, txtUMXc, calc::RangeSi(*chain.ohms, "Ω"), format);
-        Write(txtI, txtUMI, calc::RangeSi(*chain.amperes, "A"), format);
+        Write(txtXc, txtUMXc, Range(*chain.ohms, calc::kOhmIndex, calc::kReactanceUnits, format));
+        Write(txtI, txtUMI, Range(*chain.amperes, calc::kAmpereIndex, calc::kCurrentUnits, format));
     }
 }
 

@@ -2,7 +2,10 @@
 // peak against the rating, and the chain's charge, energy and reactance.
 #include "rating_check.h"
 
+#include "locale_formats.h"
+#include "ranging.h"
 #include "runtime_error.h"
+#include "units.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +16,7 @@
 namespace calc {
 namespace {
 
-constexpr double nF = 1e-9;
+constexpr double nF = 1000; // in pF
 
 struct Expected {
     double nominal;
@@ -26,7 +29,7 @@ struct RatingCase {
     const char *name;
     RatingInput input;
     std::array<std::optional<Expected>, 4> capacitors; // none: absent
-    double farads;
+    double picofarads;
     double coulombs;
     std::optional<double> ohms;
 };
@@ -53,20 +56,20 @@ const RatingCase kCases[] = {
      {std::nullopt, std::nullopt, Expected{12, 12, Margin::Within, 25 - 12 * std::sqrt(2.0)},
       std::nullopt},
      4.7 * nF,
-     12 * 4.7 * nF,
-     1 / (2 * std::numbers::pi * 50 * 4.7 * nF)},
+     12 * 4.7e-9,
+     1 / (2 * std::numbers::pi * 50 * 4.7e-9)},
     {"ZeroToleranceIsTheNominalVoltage",
      {{{{10 * nF, 0}, {22 * nF, 0}, {}, {}}}, 230, 0, 50},
      {Expected{158.125, 158.125, Margin::NotGiven, 0},
       Expected{71.875, 71.875, Margin::NotGiven, 0}, std::nullopt, std::nullopt},
      6.875 * nF,
-     230 * 6.875 * nF,
-     1 / (2 * std::numbers::pi * 50 * 6.875 * nF)},
+     230 * 6.875e-9,
+     1 / (2 * std::numbers::pi * 50 * 6.875e-9)},
     {"AbsentCapacitorsBetweenAtDirectCurrent",
-     {{{{}, {1e-6, 1000}, {}, {1e-6, 600}}}, 1000, 0.2, 0},
+     {{{{}, {1000 * nF, 1000}, {}, {1000 * nF, 600}}}, 1000, 0.2, 0},
      {std::nullopt, Expected{500, 600, Margin::Within, 1000 - 600 * std::sqrt(2.0)}, std::nullopt,
       Expected{500, 600, Margin::Exceeds, 600 - 600 * std::sqrt(2.0)}},
-     0.5e-6,
+     500 * nF,
      0.5e-3,
      std::nullopt},
 };
@@ -94,12 +97,12 @@ TEST_P(RatingCheck, GivesTheWorstCaseOfEachCapacitorAndTheChain) {
         ExpectNear(r.worstPeak, e.worst * std::sqrt(2.0), at + "peak");
         EXPECT_EQ(r.margin, e.margin) << at;
         ExpectNear(r.headroom, e.headroom, at + "headroom");
-        const double own = 0.5 * c.input.capacitors[k].farads * e.nominal * e.nominal;
+        const double own = 0.5 * c.input.capacitors[k].picofarads * 1e-12 * e.nominal * e.nominal;
         ExpectNear(r.joules, own, at + "energy");
         joules += own;
     }
     const ChainRating &chain = result->chain;
-    ExpectNear(chain.farads, c.farads, "Ceq");
+    ExpectNear(chain.picofarads, c.picofarads, "Ceq");
     ExpectNear(chain.coulombs, c.coulombs, "Q");
     ExpectNear(chain.joules, joules, "W");
     ASSERT_EQ(chain.ohms.has_value(), c.ohms.has_value());
@@ -124,10 +127,10 @@ struct FailureCase {
 };
 
 const FailureCase kFailures[] = {
-    {"EnergyOverflows", {{{{1e-9, 0}, {}, {}, {}}}, 1e200, 0.1, 50}, runtime::ErrorKind::Overflow},
+    {"EnergyOverflows", {{{{1000, 0}, {}, {}, {}}}, 1e200, 0.1, 50}, runtime::ErrorKind::Overflow},
     {"ChargeOverflows", {{{{1e300, 0}, {}, {}, {}}}, 1e10, 0, 0}, runtime::ErrorKind::Overflow},
     {"ToleranceAboveAHundredPercent",
-     {{{{1e-9, 0}, {1e-9, 0}, {}, {}}}, 10, 1.5, 50},
+     {{{{1000, 0}, {1000, 0}, {}, {}}}, 10, 1.5, 50},
      runtime::ErrorKind::InvalidOperation},
 };
 
@@ -143,6 +146,41 @@ TEST_P(RatingCheckFailure, RaisesTheRuntimeError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RatingCheckFailure, ::testing::ValuesIn(kFailures),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// The check's results in readable units, from the units it gives them in.
+struct RangeCase {
+    const char *name;
+    double value;
+    std::size_t base;
+    std::span<const std::string_view> units;
+    const char *text;
+    const char *unit;
+};
+
+void PrintTo(const RangeCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
+const RangeCase kRanges[] = {
+    {"Microcoulombs", 11.5e-6, kCoulombIndex, kChargeUnits, "11.5", "uC"},
+    {"Microjoules", 661.25e-6, kJouleIndex, kEnergyUnits, "661.25", "uJ"},
+    {"Kiloohms", kExampleReactance, kOhmIndex, kReactanceUnits, "63.662", "kΩ"},
+    {"Milliamperes", 230 / kExampleReactance, kAmpereIndex, kCurrentUnits, "3.613", "mA"},
+    {"BelowTheSmallestUnit", 1e-16, kCoulombIndex, kChargeUnits, "0", "pC"},
+    {"RoundsOnToTheNextUnit", 999.9996, kOhmIndex, kReactanceUnits, "1", "kΩ"},
+};
+
+class RatingRanging : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(RatingRanging, WritesTheValueInAReadableUnit) {
+    const RangeCase &c = GetParam();
+    const Ranged ranged = RangeIn(c.value, c.base, c.units, test_support::EnglishFormat());
+    EXPECT_EQ(ranged.text, c.text);
+    EXPECT_EQ(ranged.unit, c.unit);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RatingRanging, ::testing::ValuesIn(kRanges),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
