@@ -65,6 +65,7 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *obser
               TextField(*this, {Control::txtUMUs, 3}, "", FieldKind::ReadOnly)}
     , cmdClear("Sterge valori")
     , lblEroare("")
+    , m_rating(*this)
     , m_format(std::move(format))
     , m_observer(observer) {
     lblEroare.SetShown(false);
@@ -121,6 +122,22 @@ void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t
             else if (notification == Notification::Change)
                 cboUst_Change();
             break;
+        case Control::txtUn:
+            if (notification == Notification::Change)
+                txtUn_Change(index);
+            break;
+        case Control::cboUn:
+            if (notification == Notification::Click)
+                cboUn_Click(index);
+            break;
+        case Control::txtTol:
+            if (notification == Notification::Change)
+                txtTol_Change();
+            break;
+        case Control::txtFrec:
+            if (notification == Notification::Change)
+                txtFrec_Change();
+            break;
         default: // result fields and labels have no handlers
             break;
         }
@@ -133,7 +150,8 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view 
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, caret};
-    EditedText edited = ApplyUserEdit(field.Text(), proposed, caret, field.Limit());
+    const auto [text, caretInText] = ApplyNotation(id, proposed, caret);
+    EditedText edited = ApplyUserEdit(field.Text(), text, caretInText, field.Limit());
     if (!edited.changed)
         return {false, edited.caret};
     const std::string typed = edited.text;
@@ -145,15 +163,12 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view 
 }
 
 void frmTolvarine::UserChoose(ControlId id, int entry) {
-    if (id.control == Control::cboUst)
-        cboUst.Choose(entry);
-    else if (id.control == Control::cboCs)
-        cboCs.at(static_cast<std::size_t>(id.index)).Choose(entry);
-    else
-        throw std::invalid_argument("not a list");
+    m_decimalsFollow.reset();
+    MutableList(id).Choose(entry);
 }
 
 void frmTolvarine::UserClick(ControlId id) {
+    m_decimalsFollow.reset();
     if (id.control == Control::cmdClear)
         Deliver(id, Notification::Click);
 }
@@ -181,6 +196,8 @@ TextField &frmTolvarine::MutableField(ControlId id) {
     case Control::txtUMUs:
         return txtUMUs.at(k);
     default:
+        if (TextField *field = m_rating.MutableField(id))
+            return *field;
         throw std::invalid_argument("not a text field");
     }
 }
@@ -196,7 +213,13 @@ const PickList &frmTolvarine::List(ControlId id) const {
         return cboUst;
     if (id.control == Control::cboCs)
         return cboCs.at(static_cast<std::size_t>(id.index));
+    if (const PickList *list = m_rating.List(id))
+        return *list;
     throw std::invalid_argument("not a list");
+}
+
+PickList &frmTolvarine::MutableList(ControlId id) {
+    return const_cast<PickList &>(std::as_const(*this).List(id));
 }
 
 const Label &frmTolvarine::LabelOf(ControlId id) const {
@@ -208,6 +231,8 @@ const Label &frmTolvarine::LabelOf(ControlId id) const {
     case Control::lblEroare:
         return lblEroare;
     default:
+        if (const Label *label = m_rating.LabelOf(id))
+            return *label;
         throw std::invalid_argument("not a label");
     }
 }

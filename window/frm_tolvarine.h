@@ -3,11 +3,13 @@
 #include "control_id.h"
 #include "controls.h"
 #include "number_format.h"
+#include "rating_model.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,6 +57,8 @@ public:
     const Label &LabelOf(ControlId id) const;
     const Button &ButtonOf(ControlId id) const;
     const runtime::NumberFormat &Format() const { return m_format; }
+    // The rating check's model, with its results' states.
+    const RatingModel &Rating() const { return m_rating; }
 
 private:
     // Controls, named as the window names them.
@@ -69,6 +73,8 @@ private:
     std::array<TextField, 4> txtUMUs;
     Button cmdClear;
     Label lblEroare;
+    // The rating check's inputs and results.
+    RatingModel m_rating;
 
     void Raise(ControlId id, Notification notification) override;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
@@ -85,6 +91,15 @@ private:
     void cboUst_Change();
     void ValidateInput(TextField &field);
     void ResetValues();
+    // The rating check's inputs (rating_handlers.cpp).
+    void txtUn_Change(std::int16_t Index);
+    void cboUn_Click(std::int16_t Index);
+    void txtTol_Change();
+    void txtFrec_Change();
+    // Unit letters in a value field: chooses the unit, returns the text and
+    // caret that the edit goes on with.
+    std::pair<std::string, std::size_t> ApplyNotation(ControlId id, std::string_view proposed,
+                                                      std::size_t caret);
 
     // Private procedures of the calculation; the arithmetic is calc's.
     void Recalculate();
@@ -94,10 +109,13 @@ private:
     void ScaleVoltages();
 
     TextField &MutableField(ControlId id);
+    PickList &MutableList(ControlId id);
 
     runtime::NumberFormat m_format;
     DeliveryObserver *m_observer = nullptr;
     int m_depth = 0;
+    // The field whose unit letter has just followed its last digit.
+    std::optional<ControlId> m_decimalsFollow;
     bool m_endRequested = false;
 };
 

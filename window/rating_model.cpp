@@ -77,40 +77,44 @@ const std::array<RatingModel::SingleOf, 10> RatingModel::kSingles = {{
 }};
 
 RatingModel::RatingModel(NotificationSink &sink)
-    : txtUn(FieldArray(sink, Control::txtUn, FieldKind::Editable))
-    , cboUn{PickList(sink, {Control::cboUn, 0}, VoltageUnits()),
-            PickList(sink, {Control::cboUn, 1}, VoltageUnits()),
-            PickList(sink, {Control::cboUn, 2}, VoltageUnits()),
-            PickList(sink, {Control::cboUn, 3}, VoltageUnits())}
-    , txtTol(sink, {Control::txtTol, 0}, "10", FieldKind::Editable, kInputLimit)
-    , txtFrec(sink, {Control::txtFrec, 0}, "50", FieldKind::Editable, kInputLimit)
-    , txtUmax(FieldArray(sink, Control::txtUmax, FieldKind::ReadOnly))
-    , txtUMUmax(FieldArray(sink, Control::txtUMUmax, FieldKind::ReadOnly))
-    , txtUvarf(FieldArray(sink, Control::txtUvarf, FieldKind::ReadOnly))
-    , txtUMUvarf(FieldArray(sink, Control::txtUMUvarf, FieldKind::ReadOnly))
-    , txtMarja(FieldArray(sink, Control::txtMarja, FieldKind::ReadOnly))
-    , txtUMMarja(FieldArray(sink, Control::txtUMMarja, FieldKind::ReadOnly))
-    , txtW(FieldArray(sink, Control::txtW, FieldKind::ReadOnly))
-    , txtUMW(FieldArray(sink, Control::txtUMW, FieldKind::ReadOnly))
-    , txtQ(Result(sink, Control::txtQ))
-    , txtUMQ(Result(sink, Control::txtUMQ))
-    , txtWt(Result(sink, Control::txtWt))
-    , txtUMWt(Result(sink, Control::txtUMWt))
-    , txtXc(Result(sink, Control::txtXc))
-    , txtUMXc(Result(sink, Control::txtUMXc))
-    , txtI(Result(sink, Control::txtI))
-    , txtUMI(Result(sink, Control::txtUMI))
+    : m_inputs(&sink)
+    , txtUn(FieldArray(m_inputs, Control::txtUn, FieldKind::Editable))
+    , cboUn{PickList(m_inputs, {Control::cboUn, 0}, VoltageUnits()),
+            PickList(m_inputs, {Control::cboUn, 1}, VoltageUnits()),
+            PickList(m_inputs, {Control::cboUn, 2}, VoltageUnits()),
+            PickList(m_inputs, {Control::cboUn, 3}, VoltageUnits())}
+    , txtTol(m_inputs, {Control::txtTol, 0}, "10", FieldKind::Editable, kInputLimit)
+    , txtFrec(m_inputs, {Control::txtFrec, 0}, "50", FieldKind::Editable, kInputLimit)
+    , txtUmax(FieldArray(m_results, Control::txtUmax, FieldKind::ReadOnly))
+    , txtUMUmax(FieldArray(m_results, Control::txtUMUmax, FieldKind::ReadOnly))
+    , txtUvarf(FieldArray(m_results, Control::txtUvarf, FieldKind::ReadOnly))
+    , txtUMUvarf(FieldArray(m_results, Control::txtUMUvarf, FieldKind::ReadOnly))
+    , txtMarja(FieldArray(m_results, Control::txtMarja, FieldKind::ReadOnly))
+    , txtUMMarja(FieldArray(m_results, Control::txtUMMarja, FieldKind::ReadOnly))
+    , txtW(FieldArray(m_results, Control::txtW, FieldKind::ReadOnly))
+    , txtUMW(FieldArray(m_results, Control::txtUMW, FieldKind::ReadOnly))
+    , txtQ(Result(m_results, Control::txtQ))
+    , txtUMQ(Result(m_results, Control::txtUMQ))
+    , txtWt(Result(m_results, Control::txtWt))
+    , txtUMWt(Result(m_results, Control::txtUMWt))
+    , txtXc(Result(m_results, Control::txtXc))
+    , txtUMXc(Result(m_results, Control::txtUMXc))
+    , txtI(Result(m_results, Control::txtI))
+    , txtUMI(Result(m_results, Control::txtUMI))
     , lblVerificare("") {
     lblVerificare.SetShown(false);
+    ResetInputs();
 }
 
 void RatingModel::ResetInputs() {
+    m_inputs.SetOn(false);
     for (std::size_t k = 0; k < 4; ++k) {
         txtUn[k].SetText("");
         cboUn[k].SetText(cboUn[k].List(2));
     }
     txtTol.SetText(runtime::IntToText(10));
     txtFrec.SetText(runtime::IntToText(50));
+    m_inputs.SetOn(true);
 }
 
 void RatingModel::Clear() {

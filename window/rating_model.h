@@ -16,10 +16,15 @@ namespace window {
 // of the calculation rewrites. A result with no value is empty.
 class RatingModel {
 public:
+    // The inputs raise their notifications through `sink`; the results,
+    // which nothing handles, raise none.
     explicit RatingModel(NotificationSink &sink);
+    RatingModel(const RatingModel &) = delete;
+    RatingModel &operator=(const RatingModel &) = delete;
 
-    // The inputs' start values: no rating, in volts; +-10 %; 50 Hz. Each
-    // assignment raises its notification.
+    // The inputs' start values, which they also have at design: no rating,
+    // in volts; +-10 %; 50 Hz. They raise no notification: the calculation
+    // that follows a reset shows them.
     void ResetInputs();
 
     // Rewrites the results for the chain as the calculation read it: the
@@ -44,6 +49,22 @@ public:
     const Label *LabelOf(ControlId id) const;
 
 private:
+    // Hands notifications on to the window while it is on.
+    class Relay final : public NotificationSink {
+    public:
+        explicit Relay(NotificationSink *target)
+            : m_target(target) {}
+        void SetOn(bool on) { m_on = on; }
+        void Raise(ControlId id, Notification notification) override {
+            if (m_target && m_on)
+                m_target->Raise(id, notification);
+        }
+
+    private:
+        NotificationSink *m_target;
+        bool m_on = true;
+    };
+
     using Fields = std::array<TextField, 4>;
     struct ArrayOf {
         Control control;
@@ -59,6 +80,8 @@ private:
     void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
     double Number(const TextField &field, const runtime::NumberFormat &format) const;
 
+    Relay m_inputs;
+    Relay m_results{nullptr};
     Fields txtUn;
     std::array<PickList, 4> cboUn;
     TextField txtTol;

@@ -25,6 +25,7 @@ void frmTolvarine::Recalculate() {
         ComputeResults();
     } catch (const runtime::RuntimeError &error) {
         ShowError(ErrorMessage(error.kind()));
+        m_rating.Clear();
         throw;
     }
     lblEroare.SetCaption("");
@@ -72,6 +73,7 @@ void frmTolvarine::ComputeResults() {
                 txtUMUs[k].SetText("");
             }
         }
+        m_rating.Clear();
         return;
     }
 
@@ -104,6 +106,8 @@ void frmTolvarine::ComputeResults() {
             txtUs[i - 1].SetText(IntToText(0));
     }
     ScaleVoltages();
+    m_rating.Update({capacitance[1], capacitance[2], capacitance[3], capacitance[4]}, volts,
+                    m_format);
 }
 
 } // namespace window

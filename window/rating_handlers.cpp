@@ -1,0 +1,58 @@
+// The rating check's inputs: each is corrected in place as the window's own
+// inputs are (an empty rating stays: it is not given), then the results are
+// computed again.
+#include "frm_tolvarine.h"
+
+#include "unit_notation.h"
+
+namespace window {
+
+void frmTolvarine::txtUn_Change(std::int16_t Index) {
+    TextField &field = MutableField({Control::txtUn, Index});
+    if (field.Text().empty())
+        Recalculate();
+    else
+        ValidateInput(field);
+}
+
+void frmTolvarine::cboUn_Click(std::int16_t) {
+    Recalculate();
+}
+
+void frmTolvarine::txtTol_Change() {
+    ValidateInput(MutableField({Control::txtTol, 0}));
+}
+
+void frmTolvarine::txtFrec_Change() {
+    ValidateInput(MutableField({Control::txtFrec, 0}));
+}
+
+std::pair<std::string, std::size_t>
+frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed, std::size_t caret) {
+    const bool decimalsFollow = m_decimalsFollow == id;
+    m_decimalsFollow.reset();
+    std::optional<ControlId> list;
+    if (id.control == Control::txtCs)
+        list = ControlId{Control::cboCs, id.index};
+    else if (id.control == Control::txtUst)
+        list = ControlId{Control::cboUst, 0};
+    else if (id.control == Control::txtUn)
+        list = ControlId{Control::cboUn, id.index};
+    if (!list)
+        return {std::string(proposed), caret};
+    const UnitKind kind = id.control == Control::txtCs ? UnitKind::Capacitance : UnitKind::Voltage;
+    std::optional<NotationEdit> edit =
+        ApplyUnitNotation(kind, Field(id).Text(), proposed, caret, decimalsFollow, m_format);
+    if (!edit)
+        return {std::string(proposed), caret};
+    if (edit->decimalsFollow)
+        m_decimalsFollow = id;
+    PickList &units = MutableList(*list);
+    for (int entry = 0; entry < units.ListCount(); ++entry) {
+        if (units.List(entry) == edit->unit && entry != units.ListIndex())
+            units.Choose(entry); // raises the click notification, as a choice by hand
+    }
+    return {std::move(edit->text), edit->caret};
+}
+
+} // namespace window
