@@ -111,14 +111,24 @@ void InstallListAccessibility() {
 
 void DescribeResults(const window::frmTolvarine &form,
                      const std::map<ControlId, QLineEdit *> &fields) {
+    // A result and the field that shows its unit, of the same index; the
+    // rating margin describes itself (RenderMargin).
+    static const std::pair<Control, Control> kUnitFields[] = {
+        {Control::txtUs, Control::txtUMUs},       {Control::txtUmax, Control::txtUMUmax},
+        {Control::txtUvarf, Control::txtUMUvarf}, {Control::txtW, Control::txtUMW},
+        {Control::txtQ, Control::txtUMQ},         {Control::txtWt, Control::txtUMWt},
+        {Control::txtXc, Control::txtUMXc},       {Control::txtI, Control::txtUMI},
+    };
     for (const auto &[id, edit] : fields) {
-        if (!form.Field(id).ReadOnly())
+        if (!form.Field(id).ReadOnly() || id.control == Control::txtMarja)
             continue;
         std::string unit;
         if (id.control == Control::txtCst)
             unit = form.LabelOf({Control::lblUMs, 0}).Caption();
-        else if (id.control == Control::txtUs)
-            unit = form.Field({Control::txtUMUs, id.index}).Text();
+        for (const auto &[value, unitField] : kUnitFields) {
+            if (id.control == value)
+                unit = form.Field({unitField, id.index}).Text();
+        }
         const QString description = ResultDescription(unit);
         if (edit->accessibleDescription() != description)
             edit->setAccessibleDescription(description);

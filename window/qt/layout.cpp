@@ -5,15 +5,6 @@ namespace {
 
 using window::Control;
 
-constexpr Rgb kGrey = 0xE0E0E0;
-constexpr Rgb kInput = 0xC0FFC0;
-constexpr Rgb kResult = 0xFFFF80;
-
-constexpr FontSpec kWindowFont{9.75, false};
-constexpr FontSpec kHeadingFont{11.25, false};
-constexpr FontSpec kSmallFont{8.25, false};
-constexpr FontSpec kTitleFont{12, true};
-
 constexpr ControlRow Input(const char *name, Control control, int index, TwipRect rect,
                            Border border, const char *accessible) {
     return {name,        {control, index}, WidgetKind::Field, rect, kInput, Align::Right,

@@ -33,6 +33,16 @@ struct FontSpec {
     bool operator==(const FontSpec &) const = default;
 };
 
+// The window's colours and fonts: the grey of the window and of unit fields,
+// the light green of inputs, the light yellow of results.
+inline constexpr Rgb kGrey = 0xE0E0E0;
+inline constexpr Rgb kInput = 0xC0FFC0;
+inline constexpr Rgb kResult = 0xFFFF80;
+inline constexpr FontSpec kWindowFont{9.75, false};
+inline constexpr FontSpec kHeadingFont{11.25, false};
+inline constexpr FontSpec kSmallFont{8.25, false};
+inline constexpr FontSpec kTitleFont{12, true};
+
 enum class WidgetKind { Field, List, Label, Button };
 enum class Align { Left, Right };
 enum class Border { Sunken, None };

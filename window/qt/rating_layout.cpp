@@ -5,12 +5,6 @@ namespace {
 
 using window::Control;
 
-constexpr Rgb kGrey = 0xE0E0E0;
-constexpr Rgb kInput = 0xC0FFC0;
-constexpr Rgb kResult = 0xFFFF80;
-constexpr FontSpec kWindowFont{9.75, false};
-constexpr FontSpec kSmallFont{8.25, false};
-
 // Rows of the capacitors C1 to C4, and of the chain's column on the right.
 constexpr int kRow[4] = {360, 780, 1200, 1620};
 constexpr int kChainRow[6] = {120, 510, 900, 1290, 1680, 2070};

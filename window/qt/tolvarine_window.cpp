@@ -61,6 +61,7 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     BuildControls();
     BuildStaticLabels();
     SetFocusOrder();
+    BuildRatingCheck();
     Render();
     m_keyPreview =
         new KeyPreview(*this, [this](std::int16_t keyAscii) { return PreviewKey(keyAscii); });
@@ -91,27 +92,30 @@ QWidget *TolvarineWindow::WidgetOf(ControlId id) const {
 }
 
 void TolvarineWindow::BuildControls() {
-    for (const ControlRow &row : Layout().controls) {
-        switch (row.kind) {
-        case WidgetKind::Field:
-            m_fields.emplace(row.id, BuildField(row));
-            break;
-        case WidgetKind::List:
-            m_lists.emplace(row.id, BuildList(row));
-            break;
-        case WidgetKind::Label:
-            m_labels.emplace(row.id, BuildLabel(row));
-            m_labelRects.emplace(row.id, ToPixels(row.rect));
-            break;
-        case WidgetKind::Button:
-            m_clear = BuildButton(row);
-            break;
-        }
+    for (const ControlRow &row : Layout().controls)
+        BuildControl(row, *m_frame);
+}
+
+void TolvarineWindow::BuildControl(const ControlRow &row, QWidget &parent) {
+    switch (row.kind) {
+    case WidgetKind::Field:
+        m_fields.emplace(row.id, BuildField(row, parent));
+        break;
+    case WidgetKind::List:
+        m_lists.emplace(row.id, BuildList(row, parent));
+        break;
+    case WidgetKind::Label:
+        m_labels.emplace(row.id, BuildLabel(row, parent));
+        m_labelRects.emplace(row.id, ToPixels(row.rect));
+        break;
+    case WidgetKind::Button:
+        m_clear = BuildButton(row, parent);
+        break;
     }
 }
 
-QLineEdit *TolvarineWindow::BuildField(const ControlRow &row) {
-    auto *edit = new FieldEdit(m_frame);
+QLineEdit *TolvarineWindow::BuildField(const ControlRow &row, QWidget &parent) {
+    auto *edit = new FieldEdit(&parent);
     Place(*edit, row);
     edit->setAlignment(ToAlignment(row.align));
     edit->setFrame(row.border == Border::Sunken);
@@ -128,8 +132,8 @@ QLineEdit *TolvarineWindow::BuildField(const ControlRow &row) {
     return edit;
 }
 
-QComboBox *TolvarineWindow::BuildList(const ControlRow &row) {
-    auto *combo = new QComboBox(m_frame);
+QComboBox *TolvarineWindow::BuildList(const ControlRow &row, QWidget &parent) {
+    auto *combo = new QComboBox(&parent);
     Place(*combo, row);
     combo->setEditable(false);
     KeepPopupColours(*combo);
@@ -142,8 +146,8 @@ QComboBox *TolvarineWindow::BuildList(const ControlRow &row) {
     return combo;
 }
 
-QLabel *TolvarineWindow::BuildLabel(const ControlRow &row) {
-    auto *label = new QLabel(m_frame);
+QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
+    auto *label = new QLabel(&parent);
     Place(*label, row);
     label->setAlignment(ToAlignment(row.align));
     if (row.id.control == Control::lblEroare) {
@@ -152,12 +156,21 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row) {
         label->setPalette(palette);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    } else if (row.id.control == Control::lblVerificare) {
+        // The rating check's message in the same colour, drawn in the Text
+        // role so that the label's WindowText stays the window's.
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Text, ToColor(Layout().errorText));
+        label->setPalette(palette);
+        label->setForegroundRole(QPalette::Text);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
     return label;
 }
 
-QPushButton *TolvarineWindow::BuildButton(const ControlRow &row) {
-    auto *button = new QPushButton(m_frame);
+QPushButton *TolvarineWindow::BuildButton(const ControlRow &row, QWidget &parent) {
+    auto *button = new QPushButton(&parent);
     Place(*button, row);
     button->setAutoDefault(false);
     const ControlId id = row.id;

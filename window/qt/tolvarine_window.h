@@ -22,6 +22,7 @@ namespace view {
 
 class CircuitFrame;
 class KeyPreview;
+class RatingPanel;
 
 // The Qt window of frmTolvarine. It owns the window model, hands every action
 // of the user to the model's entry points and then shows the model's state in
@@ -42,6 +43,8 @@ public:
     const window::frmTolvarine &Form() const { return m_form; }
     // The widget that shows a control of the model.
     QWidget *WidgetOf(window::ControlId id) const;
+    // Whether the rating check's panel is open (F2 or its button).
+    bool RatingOpen() const { return m_ratingOpen; }
 
 signals:
     // Esc has ended the program.
@@ -49,11 +52,12 @@ signals:
 
 private:
     void BuildControls();
+    void BuildControl(const ControlRow &row, QWidget &parent);
     void BuildStaticLabels();
-    QLineEdit *BuildField(const ControlRow &row);
-    QComboBox *BuildList(const ControlRow &row);
-    QLabel *BuildLabel(const ControlRow &row);
-    QPushButton *BuildButton(const ControlRow &row);
+    QLineEdit *BuildField(const ControlRow &row, QWidget &parent);
+    QComboBox *BuildList(const ControlRow &row, QWidget &parent);
+    QLabel *BuildLabel(const ControlRow &row, QWidget &parent);
+    QPushButton *BuildButton(const ControlRow &row, QWidget &parent);
     void SetFocusOrder();
 
     void OnEdited(window::ControlId id, QLineEdit &edit, const QString &text);
@@ -68,6 +72,12 @@ private:
     void RenderList(const window::PickList &list, QComboBox &combo);
     void RenderLabel(window::ControlId id, const window::Label &label, QLabel &widget);
 
+    // The rating check (rating_view.cpp).
+    void BuildRatingCheck();
+    void SetRatingOpen(bool open);
+    void CopyResults() const;
+    void RenderRatingCheck();
+
     window::frmTolvarine m_form;
     CircuitFrame *m_frame = nullptr;
     KeyPreview *m_keyPreview = nullptr;
@@ -76,6 +86,9 @@ private:
     std::map<window::ControlId, QLabel *> m_labels;
     std::map<window::ControlId, QRect> m_labelRects; // from the table, in pixels
     QPushButton *m_clear = nullptr;
+    RatingPanel *m_panel = nullptr;
+    QPushButton *m_toggle = nullptr;
+    bool m_ratingOpen = false;
 };
 
 } // namespace view

@@ -25,8 +25,10 @@ void RenderShown(QWidget &widget, bool shown) {
 } // namespace
 
 void TolvarineWindow::Render() {
-    for (const auto &[id, edit] : m_fields)
-        RenderField(m_form.Field(id), *edit);
+    for (const auto &[id, edit] : m_fields) {
+        if (id.control != Control::txtMarja) // shown with its state below
+            RenderField(m_form.Field(id), *edit);
+    }
     for (const auto &[id, combo] : m_lists)
         RenderList(m_form.List(id), *combo);
     for (const auto &[id, label] : m_labels)
@@ -36,6 +38,7 @@ void TolvarineWindow::Render() {
     if (m_clear->text() != caption)
         m_clear->setText(caption);
     DescribeResults(m_form, m_fields);
+    RenderRatingCheck();
 }
 
 void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edit) {
@@ -59,8 +62,8 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
     if (widget.text() != caption) {
         widget.setText(caption);
         // A caption wider than the table's size makes its label grow; the
-        // message of lblEroare wraps instead.
-        if (id.control != Control::lblEroare)
+        // messages of lblEroare and lblVerificare wrap instead.
+        if (id.control != Control::lblEroare && id.control != Control::lblVerificare)
             widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
     }
     RenderShown(widget, label.Shown());

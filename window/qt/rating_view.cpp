@@ -1,0 +1,84 @@
+// The rating check in the window: its panel under the frame, the button and
+// F2 that open and close it, and the copy of the results.
+#include "tolvarine_window.h"
+
+#include "circuit_frame.h"
+#include "layout_values.h"
+#include "rating_layout.h"
+#include "rating_panel.h"
+#include "results_table.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace view {
+
+using window::Control;
+
+void TolvarineWindow::BuildRatingCheck() {
+    const RatingLayout &layout = RatingPanelLayout();
+    m_panel = new RatingPanel(this);
+    for (const ControlRow &row : layout.controls)
+        BuildControl(row, *m_panel);
+    for (const ToolTipRow &row : layout.toolTips)
+        WidgetOf(row.id)->setToolTip(QString::fromUtf8(row.toolTip));
+    // The panel's controls follow the window's in the focus order.
+    QWidget *previous = WidgetOf(Layout().focusOrder.back());
+    for (const ControlRow &row : layout.controls) {
+        if (row.kind == WidgetKind::Label)
+            continue;
+        setTabOrder(previous, WidgetOf(row.id));
+        previous = WidgetOf(row.id);
+    }
+
+    m_toggle = BuildToggle(*this, *m_frame);
+    connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_ratingOpen); });
+    auto *toggle = new QAction(QString::fromUtf8(layout.toggle.accessibleName), this);
+    toggle->setShortcut(Qt::Key_F2);
+    connect(toggle, &QAction::triggered, this, [this] { SetRatingOpen(!m_ratingOpen); });
+    auto *copy = new QAction(QStringLiteral("Copiază rezultatele"), this);
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, [this] { CopyResults(); });
+    // Both in the window's context menu, with their keys.
+    addAction(copy);
+    addAction(toggle);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+// The window grows downwards for the panel; nothing above it moves.
+void TolvarineWindow::SetRatingOpen(bool open) {
+    m_ratingOpen = open;
+    const WindowLayout &layout = Layout();
+    const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
+    QWidget *focus = QApplication::focusWidget();
+    if (open)
+        m_panel->show();
+    setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
+    if (open) {
+        WidgetOf({Control::txtUn, 0})->setFocus(Qt::OtherFocusReason);
+    } else {
+        if (focus && m_panel->isAncestorOf(focus))
+            WidgetOf(layout.focusOrder.front())->setFocus(Qt::OtherFocusReason);
+        m_panel->hide();
+    }
+    RenderToggle(*m_toggle, open);
+}
+
+void TolvarineWindow::CopyResults() const {
+    const std::string table =
+        window::ResultsTable(m_form, m_ratingOpen ? &m_form.Rating() : nullptr);
+    QApplication::clipboard()->setText(QString::fromStdString(table));
+}
+
+void TolvarineWindow::RenderRatingCheck() {
+    for (int k = 0; k < 4; ++k) {
+        const window::ControlId id{Control::txtMarja, k};
+        RenderMargin(*m_fields.at(id), m_form.Field(id).Text(), m_form.Rating().MarginOf(k),
+                     m_form.Rating().MarginDescription(k));
+    }
+}
+
+} // namespace view
