@@ -3,13 +3,19 @@
 # virtual X server. With --dark, takes docs/screenshot-dark.png instead: the
 # same under a dark desktop (Qt's KDE platform theme reading a Breeze Dark
 # colour scheme, the Fusion style), with the applied voltage's list open.
-# Usage: scripts/screenshot.sh [--dark] [path to the Tolvarine program]
+# With --rating, takes docs/screenshot-rating.png: the rating check open on
+# 2 x 100 nF on 230 V, +-10 %, 50 Hz, rated 160 V each.
+# Usage: scripts/screenshot.sh [--dark|--rating] [path to the Tolvarine program]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 dark=
+rating=
 if [ "${1:-}" = --dark ]; then
     dark=1
+    shift
+elif [ "${1:-}" = --rating ]; then
+    rating=1
     shift
 fi
 program=${1:-build/release/app/Tolvarine}
@@ -64,6 +70,24 @@ program_pid=$!
 window=$(xdotool search --sync --name '^ Tolvarine $' | head -n 1)
 xdotool windowfocus --sync "$window"
 sleep 0.5
+
+if [ -n "$rating" ]; then
+    # The values in engineering notation, F2, the ratings of C1 and C2.
+    xdotool key --delay 50 ctrl+a
+    xdotool type --delay 50 100n
+    xdotool key --delay 50 Tab Tab
+    xdotool type --delay 50 100n
+    xdotool key --delay 50 Tab Tab Tab Tab Tab Tab
+    xdotool type --delay 50 230
+    xdotool key --delay 50 F2
+    xdotool type --delay 50 160
+    xdotool key --delay 50 Tab Tab
+    xdotool type --delay 50 160
+    sleep 0.5
+    import -window "$window" docs/screenshot-rating.png
+    echo "Wrote docs/screenshot-rating.png"
+    exit 0
+fi
 
 # C1 = 10 nF, C2 = 22 nF, the applied voltage 230 (V is the unit at start).
 xdotool key --delay 50 ctrl+a

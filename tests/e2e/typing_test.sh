@@ -6,36 +6,17 @@ set -euo pipefail
 program=$1
 out=$2
 
-for tool in Xvfb xdotool import convert; do
-    if ! command -v "$tool" >/dev/null; then
-        echo "SKIP: $tool is not installed (Debian packages xvfb, xdotool, imagemagick)"
-        exit 77
-    fi
-done
-
 work=$(mktemp -d)
-xvfb_pid=
-program_pid=
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-# Xvfb picks a free display number and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
-
-LC_ALL=C.UTF-8 "$program" &
-program_pid=$!
-window=$(timeout 20 xdotool search --sync --name '^ Tolvarine $' | head -n 1)
-[ -n "$window" ] || { echo "FAIL: no window named ' Tolvarine '"; exit 1; }
-xdotool windowfocus --sync "$window"
-sleep 0.5
+source "$(dirname "$0")/xvfb_session.sh"
+require_tools Xvfb xdotool import convert
+start_xvfb
+start_program "$program"
 
 yellow_pixels() { # pixels of the result fields' yellow in a screenshot
     convert "$1" -fill black +opaque '#FFFF80' -fill white -opaque '#FFFF80' \

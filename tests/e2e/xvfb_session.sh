@@ -1,0 +1,36 @@
+# Sourced by the end-to-end tests that drive the program under a virtual X
+# server. The caller sets `work` (a temporary folder) and its own EXIT trap,
+# which ends $program_pid and $xvfb_pid.
+
+xvfb_pid=
+program_pid=
+window=
+
+# Exits with 77, CTest's "skipped", when a tool is missing.
+require_tools() {
+    for tool in "$@"; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed"
+            exit 77
+        fi
+    done
+}
+
+# Xvfb picks a free display number and writes it to descriptor 3.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    xvfb_pid=$!
+    for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
+    export DISPLAY=:$(head -n 1 "$work/display")
+}
+
+# Starts the program in an English locale and gives its window the focus.
+start_program() {
+    LC_ALL=C.UTF-8 "$1" &
+    program_pid=$!
+    window=$(timeout 20 xdotool search --sync --name '^ Tolvarine $' | head -n 1)
+    [ -n "$window" ] || { echo "FAIL: no window named ' Tolvarine '"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+}
