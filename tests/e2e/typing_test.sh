@@ -6,13 +6,6 @@ set -euo pipefail
 program=$1
 out=$2
 
-work=$(mktemp -d)
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
 source "$(dirname "$0")/xvfb_session.sh"
 require_tools Xvfb xdotool import convert
 start_xvfb

@@ -1,10 +1,17 @@
 # Sourced by the end-to-end tests that drive the program under a virtual X
-# server. The caller sets `work` (a temporary folder) and its own EXIT trap,
-# which ends $program_pid and $xvfb_pid.
+# server: a temporary folder $work, and on exit the program and the server
+# ended and the folder removed.
 
+work=$(mktemp -d)
 xvfb_pid=
 program_pid=
 window=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 # Exits with 77, CTest's "skipped", when a tool is missing.
 require_tools() {
