@@ -31,7 +31,7 @@ protected:
 
 TEST_F(RatingPanel, OpensWithF2UnderTheFrameAndClosesAgainMovingNoControl) {
     const auto before = FrameGeometry();
-    ASSERT_TRUE(Frame("fraVerificare").isHidden());
+    ASSERT_EQ(Window().findChild<QFrame *>("fraVerificare"), nullptr) << "built at start-up";
     PressF2();
     EXPECT_FALSE(Frame("fraVerificare").isHidden());
     EXPECT_EQ(Window().size(), QSize(794, 506));
@@ -109,6 +109,7 @@ TEST_F(RatingPanel, CopiesTheResultsWithCtrlShiftCAndFromTheContextMenu) {
 }
 
 TEST_F(RatingPanel, EachInputTellsItsNotationInItsToolTip) {
+    PressF2();
     for (const char *name : {"txtCs(0)", "txtCs(3)", "txtUn(0)"})
         EXPECT_TRUE(Edit(name).toolTip().contains("4n7") || Edit(name).toolTip().contains("1k5"))
             << name;

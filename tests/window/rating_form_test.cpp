@@ -207,6 +207,22 @@ TEST_P(RatingInTheForm, ShowsTheCheckOfTheCurrentInputOnly) {
 INSTANTIATE_TEST_SUITE_P(Table, RatingInTheForm, ::testing::ValuesIn(kRatings),
                          [](const auto &info) { return std::string(info.param.name); });
 
+TEST(RatingCheck, TheClearButtonPutsItsInputsBackAndLeavesNoResult) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    TypeExample(form);
+    Type(form, Id(Control::txtUn, 0), "160");
+    Type(form, Id(Control::txtTol), "5");
+    Choose(form, Id(Control::cboUn, 1), "kV");
+    form.UserClick(Clear);
+    EXPECT_EQ(form.Field(Id(Control::txtUn, 0)).Text(), "");
+    EXPECT_EQ(form.List(Id(Control::cboUn, 1)).Text(), "V");
+    EXPECT_EQ(form.Field(Id(Control::txtTol)).Text(), "10");
+    EXPECT_EQ(form.Field(Id(Control::txtFrec)).Text(), "50");
+    EXPECT_EQ(form.Field(Id(Control::txtUmax, 0)).Text(), "");
+    EXPECT_EQ(form.Rating().MarginOf(0), calc::Margin::NotGiven);
+}
+
 TEST(ResultsTable, HoldsTheWindowsResultsAndTheOpenChecksInTabbedRows) {
     frmTolvarine form(test_support::RomanianFormat());
     form.Start({});

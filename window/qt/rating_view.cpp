@@ -18,22 +18,11 @@ namespace view {
 
 using window::Control;
 
+// The button, the keys and the context menu; the panel itself is built when
+// it first opens, so that the start-up does not pay for it.
 void TolvarineWindow::BuildRatingCheck() {
     const RatingLayout &layout = RatingPanelLayout();
-    m_panel = new RatingPanel(this);
-    for (const ControlRow &row : layout.controls)
-        BuildControl(row, *m_panel);
-    for (const ToolTipRow &row : layout.toolTips)
-        WidgetOf(row.id)->setToolTip(QString::fromUtf8(row.toolTip));
-    // The panel's controls follow the window's in the focus order.
-    QWidget *previous = WidgetOf(Layout().focusOrder.back());
-    for (const ControlRow &row : layout.controls) {
-        if (row.kind == WidgetKind::Label)
-            continue;
-        setTabOrder(previous, WidgetOf(row.id));
-        previous = WidgetOf(row.id);
-    }
-
+    ApplyToolTips();
     m_toggle = BuildToggle(*this, *m_frame);
     connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_ratingOpen); });
     auto *toggle = new QAction(QString::fromUtf8(layout.toggle.accessibleName), this);
@@ -48,12 +37,39 @@ void TolvarineWindow::BuildRatingCheck() {
     setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
+void TolvarineWindow::BuildRatingPanel() {
+    const RatingLayout &layout = RatingPanelLayout();
+    m_panel = new RatingPanel(this);
+    for (const ControlRow &row : layout.controls)
+        BuildControl(row, *m_panel);
+    ApplyToolTips();
+    // The panel's controls follow the window's in the focus order.
+    QWidget *previous = WidgetOf(Layout().focusOrder.back());
+    for (const ControlRow &row : layout.controls) {
+        if (row.kind == WidgetKind::Label)
+            continue;
+        setTabOrder(previous, WidgetOf(row.id));
+        previous = WidgetOf(row.id);
+    }
+    Render();
+}
+
+// Each input that exists so far says how values may be written.
+void TolvarineWindow::ApplyToolTips() {
+    for (const ToolTipRow &row : RatingPanelLayout().toolTips) {
+        if (QWidget *widget = WidgetOf(row.id))
+            widget->setToolTip(QString::fromUtf8(row.toolTip));
+    }
+}
+
 // The window grows downwards for the panel; nothing above it moves.
 void TolvarineWindow::SetRatingOpen(bool open) {
     m_ratingOpen = open;
     const WindowLayout &layout = Layout();
     const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
     QWidget *focus = QApplication::focusWidget();
+    if (open && !m_panel)
+        BuildRatingPanel();
     if (open)
         m_panel->show();
     setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
@@ -74,6 +90,8 @@ void TolvarineWindow::CopyResults() const {
 }
 
 void TolvarineWindow::RenderRatingCheck() {
+    if (!m_panel)
+        return;
     for (int k = 0; k < 4; ++k) {
         const window::ControlId id{Control::txtMarja, k};
         RenderMargin(*m_fields.at(id), m_form.Field(id).Text(), m_form.Rating().MarginOf(k),

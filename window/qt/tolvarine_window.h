@@ -74,6 +74,8 @@ private:
 
     // The rating check (rating_view.cpp).
     void BuildRatingCheck();
+    void BuildRatingPanel();
+    void ApplyToolTips();
     void SetRatingOpen(bool open);
     void CopyResults() const;
     void RenderRatingCheck();
