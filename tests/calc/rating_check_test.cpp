@@ -2,10 +2,7 @@
 // peak against the rating, and the chain's charge, energy and reactance.
 #include "rating_check.h"
 
-#include "locale_formats.h"
-#include "ranging.h"
 #include "runtime_error.h"
-#include "units.h"
 
 #include <gtest/gtest.h>
 
@@ -146,41 +143,6 @@ TEST_P(RatingCheckFailure, RaisesTheRuntimeError) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RatingCheckFailure, ::testing::ValuesIn(kFailures),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-// The check's results in readable units, from the units it gives them in.
-struct RangeCase {
-    const char *name;
-    double value;
-    std::size_t base;
-    std::span<const std::string_view> units;
-    const char *text;
-    const char *unit;
-};
-
-void PrintTo(const RangeCase &c, std::ostream *os) {
-    *os << c.name;
-}
-
-const RangeCase kRanges[] = {
-    {"Microcoulombs", 11.5e-6, kCoulombIndex, kChargeUnits, "11.5", "uC"},
-    {"Microjoules", 661.25e-6, kJouleIndex, kEnergyUnits, "661.25", "uJ"},
-    {"Kiloohms", kExampleReactance, kOhmIndex, kReactanceUnits, "63.662", "kΩ"},
-    {"Milliamperes", 230 / kExampleReactance, kAmpereIndex, kCurrentUnits, "3.613", "mA"},
-    {"BelowTheSmallestUnit", 1e-16, kCoulombIndex, kChargeUnits, "0", "pC"},
-    {"RoundsOnToTheNextUnit", 999.9996, kOhmIndex, kReactanceUnits, "1", "kΩ"},
-};
-
-class RatingRanging : public ::testing::TestWithParam<RangeCase> {};
-
-TEST_P(RatingRanging, WritesTheValueInAReadableUnit) {
-    const RangeCase &c = GetParam();
-    const Ranged ranged = RangeIn(c.value, c.base, c.units, test_support::EnglishFormat());
-    EXPECT_EQ(ranged.text, c.text);
-    EXPECT_EQ(ranged.unit, c.unit);
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, RatingRanging, ::testing::ValuesIn(kRanges),
                          [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace
