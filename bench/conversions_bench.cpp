@@ -5,6 +5,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <charconv>
 #include <string>
 
 namespace {
@@ -19,6 +21,21 @@ void BM_TextToDouble(benchmark::State &state) {
 }
 BENCHMARK(BM_TextToDouble);
 
+// The yardstick for BM_TextToDouble: the standard library reading the same
+// value from a plain text, twice as IsNumber and TextToDouble each read it.
+void BM_TextToDoubleFromCharsBaseline(benchmark::State &state) {
+    const std::string text = "0.000145454545454545";
+    for (auto _ : state) {
+        for (int k = 0; k < 2; ++k) {
+            double value = 0;
+            benchmark::DoNotOptimize(
+                std::from_chars(text.data(), text.data() + text.size(), value));
+            benchmark::DoNotOptimize(value);
+        }
+    }
+}
+BENCHMARK(BM_TextToDoubleFromCharsBaseline);
+
 void BM_DoubleToText(benchmark::State &state) {
     const auto format = test_support::EnglishFormat();
     double x = 0.000145454545454545;
@@ -28,6 +45,20 @@ void BM_DoubleToText(benchmark::State &state) {
     }
 }
 BENCHMARK(BM_DoubleToText);
+
+// The yardstick for BM_DoubleToText: the standard library writing the same
+// value with 15 significant digits into a buffer of its own.
+void BM_DoubleToTextToCharsBaseline(benchmark::State &state) {
+    double x = 0.000145454545454545;
+    for (auto _ : state) {
+        std::array<char, 32> buffer;
+        benchmark::DoNotOptimize(x);
+        benchmark::DoNotOptimize(std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
+                                               std::chars_format::general, 15));
+        benchmark::DoNotOptimize(buffer);
+    }
+}
+BENCHMARK(BM_DoubleToTextToCharsBaseline);
 
 void BM_DoubleToTextExponent(benchmark::State &state) {
     const auto format = test_support::EnglishFormat();
