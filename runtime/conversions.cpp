@@ -5,7 +5,9 @@
 #include "decimal_value.h"
 #include "runtime_error.h"
 
-#include <optional>
+#include <algorithm>
+#include <array>
+#include <utility>
 
 namespace runtime {
 
@@ -18,86 +20,148 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-bool StartsWithAt(std::string_view text, std::size_t at, std::string_view prefix) {
-    return !prefix.empty() && text.substr(at, prefix.size()) == prefix;
+// Whether `text` starts with the non-empty `prefix`; the first byte decides
+// most cases without a call.
+bool StartsWith(std::string_view text, std::string_view prefix) {
+    return !prefix.empty() && !text.empty() && text[0] == prefix[0] &&
+           (prefix.size() == 1 || text.starts_with(prefix));
 }
 
-// A no-break space (U+00A0) or narrow no-break space (U+202F) as the group
-// separator also admits an ordinary space, which is what a user can type.
-bool GroupAdmitsSpace(std::string_view group) {
-    return group == "\u00A0" || group == "\u202F";
+// What a character between digits is: the decimal separator, a group
+// separator, or the one of "." and "," that the locale groups with, which is
+// a group separator where the grouping is right and a decimal one elsewhere.
+enum class Mark { None, Decimal, Group, Either };
+
+class Marks {
+public:
+    explicit Marks(const NumberFormat &format)
+        : m_decimal(format.decimal)
+        , m_group(format.group) {}
+
+    // The mark at the start of `rest` and its length in bytes.
+    std::pair<Mark, std::size_t> At(std::string_view rest) const {
+        if (StartsWith(rest, m_decimal)) {
+            return {Mark::Decimal, m_decimal.size()};
+        }
+        if (rest[0] == '.' || rest[0] == ',') {
+            const bool groups = m_group.size() == 1 && m_group[0] == rest[0];
+            return {groups ? Mark::Either : Mark::Decimal, 1};
+        }
+        if (std::find(kSpaces.begin(), kSpaces.end(), m_group) != kSpaces.end()) {
+            // Whichever space the locale groups with, a user may type any.
+            for (const std::string_view space : kSpaces) {
+                if (StartsWith(rest, space)) {
+                    return {Mark::Group, space.size()};
+                }
+            }
+        } else if (StartsWith(rest, m_group)) {
+            return {Mark::Group, m_group.size()};
+        }
+        return {Mark::None, 0};
+    }
+
+private:
+    static constexpr std::array<std::string_view, 3> kSpaces = {" ", "\u00A0", "\u202F"};
+
+    std::string_view m_decimal;
+    std::string_view m_group;
+};
+
+// Whether the digit runs between group marks form a right grouping: a first
+// run of 1 to 3 digits that does not start with 0, every later run 3 digits.
+class Grouping {
+public:
+    void Run(std::string_view digits) {
+        if (m_marks == 0) {
+            m_right = !digits.empty() && digits.size() <= 3 && digits[0] != '0';
+        } else {
+            m_right = m_right && digits.size() == 3;
+        }
+    }
+    void Mark() { ++m_marks; }
+    int Marks() const { return m_marks; }
+    bool Right() const { return m_marks > 0 && m_right; }
+
+private:
+    int m_marks = 0;
+    bool m_right = true;
+};
+
+// The run of digits that starts `text`.
+std::string_view DigitRun(std::string_view text) {
+    std::size_t length = 0;
+    while (length < text.size() && IsDigit(text[length])) {
+        ++length;
+    }
+    return text.substr(0, length);
 }
 
-// Reads the whole text as a number of the locale; nothing when it is not one.
-// Syntax: blanks* sign? integer (decimal fraction?)? exponent? blanks*, with
-// at least one digit in integer or fraction. The integer part may be grouped
-// strictly: first group 1-3 digits, every later group exactly 3 digits.
-std::optional<detail::DecimalParts> ReadLocaleNumber(std::string_view text,
-                                                     const NumberFormat &format) {
-    std::size_t begin = 0;
-    std::size_t end = text.size();
-    while (begin < end && IsBlank(text[begin])) {
-        ++begin;
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
     }
-    while (end > begin && IsBlank(text[end - 1])) {
-        --end;
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
     }
-    text = text.substr(begin, end - begin);
+    return text;
+}
 
-    detail::DecimalParts parts;
+// Reads the whole text as a number of the locale into `number`; false when it
+// is not one. Syntax: blanks* sign? mantissa exponent? blanks*, where the
+// mantissa has at least one digit and at most one decimal separator, and
+// group separators only before it, each where a right grouping puts them.
+bool ReadLocaleNumber(std::string_view text, const NumberFormat &format,
+                      detail::DecimalNumber &number) {
+    text = TrimBlanks(text);
     std::size_t i = 0;
     const std::size_t n = text.size();
     if (i < n && (text[i] == '+' || text[i] == '-')) {
-        parts.negative = text[i] == '-';
+        number.negative = text[i] == '-';
         ++i;
     }
 
-    // Integer part, with strict grouping.
-    const std::string_view group = format.group;
-    const std::string_view decimal = format.decimal;
-    const bool spaceGroups = GroupAdmitsSpace(group);
-    bool grouped = false;
-    std::size_t groupLength = 0; // digits since the start or the last separator
-    while (i < n) {
-        if (IsDigit(text[i])) {
-            parts.integerDigits += text[i];
-            ++groupLength;
-            ++i;
-            continue;
-        }
-        if (StartsWithAt(text, i, decimal)) {
-            break; // the decimal separator wins should the two overlap
-        }
-        std::size_t separatorLength = 0;
-        if (StartsWithAt(text, i, group)) {
-            separatorLength = group.size();
-        } else if (spaceGroups && text[i] == ' ') {
-            separatorLength = 1;
-        } else {
+    // The integer part, up to the first decimal separator or other character.
+    const Marks marks(format);
+    Grouping grouping;
+    auto groupKind = Mark::None;
+    long long digitsBeforeFirstMark = 0;
+    auto stop = Mark::None;
+    while (true) {
+        const std::string_view run = DigitRun(text.substr(i));
+        number.digits.Add(run);
+        grouping.Run(run);
+        i += run.size();
+        if (i == n) {
             break;
         }
-        const bool groupOk = grouped ? groupLength == 3 : (groupLength >= 1 && groupLength <= 3);
-        if (!groupOk) {
-            return std::nullopt;
+        const auto [mark, length] = marks.At(text.substr(i));
+        if (mark == Mark::None || mark == Mark::Decimal) {
+            stop = mark;
+            break;
         }
-        grouped = true;
-        groupLength = 0;
-        i += separatorLength;
-    }
-    if (grouped && groupLength != 3) {
-        return std::nullopt; // "1,", "1,00", "1,0000"
-    }
-
-    // Fraction, after at most one decimal separator.
-    if (StartsWithAt(text, i, decimal)) {
-        i += decimal.size();
-        while (i < n && IsDigit(text[i])) {
-            parts.fractionDigits += text[i];
-            ++i;
+        if (grouping.Marks() == 0) {
+            digitsBeforeFirstMark = number.digits.Count();
         }
+        groupKind = mark;
+        grouping.Mark();
+        i += length;
     }
-    if (parts.integerDigits.empty() && parts.fractionDigits.empty()) {
-        return std::nullopt; // "", "-", ".", "-.", "e5"
+    number.pointAt = number.digits.Count();
+    if (grouping.Marks() > 0 && !grouping.Right()) {
+        // A lone "." or "," that does not group is the decimal separator; a
+        // second decimal separator makes it no number.
+        if (groupKind != Mark::Either || grouping.Marks() > 1 || stop == Mark::Decimal) {
+            return false;
+        }
+        number.pointAt = digitsBeforeFirstMark;
+    } else if (stop == Mark::Decimal) {
+        i += marks.At(text.substr(i)).second;
+        const std::string_view fraction = DigitRun(text.substr(i));
+        number.digits.Add(fraction);
+        i += fraction.size();
+    }
+    if (number.digits.Count() == 0) {
+        return false; // "", "-", ".", "-.", "e5"
     }
 
     // Exponent: e or E, an optional sign, at least one digit.
@@ -109,48 +173,34 @@ std::optional<detail::DecimalParts> ReadLocaleNumber(std::string_view text,
             ++i;
         }
         if (i == n || !IsDigit(text[i])) {
-            return std::nullopt; // "1e", "1e-", "1e+x"
+            return false; // "1e", "1e-", "1e+x"
         }
         long long exponent = 0;
         while (i < n && IsDigit(text[i])) {
             exponent = detail::AppendExponentDigit(exponent, text[i]);
             ++i;
         }
-        parts.exponent = negativeExponent ? -exponent : exponent;
+        number.exponent = negativeExponent ? -exponent : exponent;
     }
-
-    if (i != n) {
-        return std::nullopt; // anything else: a letter, a blank inside, a second separator
-    }
-    return parts;
-}
-
-// The value of a locale number, or nothing when the text is not one or its
-// magnitude overflows a double.
-std::optional<double> ReadValue(std::string_view text, const NumberFormat &format) {
-    const auto parts = ReadLocaleNumber(text, format);
-    if (!parts) {
-        return std::nullopt;
-    }
-    const auto result = detail::DecimalToDouble(*parts);
-    if (result.status != detail::DecimalStatus::Ok) {
-        return std::nullopt;
-    }
-    return result.value;
+    return i == n; // anything else: a letter, a blank inside, a mark after the fraction
 }
 
 } // namespace
 
 bool IsNumber(std::string_view text, const NumberFormat &format) {
-    return ReadValue(text, format).has_value();
+    detail::DecimalNumber number;
+    return ReadLocaleNumber(text, format, number) && !detail::Overflows(number);
 }
 
 double TextToDouble(std::string_view text, const NumberFormat &format) {
-    const auto value = ReadValue(text, format);
-    if (!value) {
-        throw RuntimeError(ErrorKind::UnreadableText);
+    detail::DecimalNumber number;
+    if (ReadLocaleNumber(text, format, number)) {
+        const auto result = detail::DecimalToDouble(number);
+        if (result.status == detail::DecimalStatus::Ok) {
+            return result.value;
+        }
     }
-    return *value;
+    throw RuntimeError(ErrorKind::UnreadableText);
 }
 
 bool TextEquals(std::string_view a, std::string_view b) {

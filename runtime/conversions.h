@@ -7,14 +7,23 @@
 
 namespace runtime {
 
-// True when the whole text is a number in the locale: optional blanks around,
-// optional sign, digits with at most one decimal separator, strict digit
-// grouping in the integer part, optional exponent; false as well when the
-// value's magnitude overflows a double, so TextToDouble never fails on a text
-// that IsNumber accepts. Blanks are space and tab. A no-break space (U+00A0 or
-// U+202F) as the group separator also admits an ordinary space between groups.
-// Examples in English: "1,000", "1.", ".5", "-1e-5" are numbers; "1,0", "1,",
-// ",100", "1e", "1E400", "inf" are not.
+// True when the whole text is a number in the locale: optional blanks around
+// (space and tab), optional sign, digits with at most one decimal separator,
+// optional exponent ("1e" unfinished is none); false as well when the value's
+// magnitude overflows a double, so TextToDouble never fails on a text that
+// IsNumber accepts.
+// - The locale's decimal separator is always the decimal separator.
+// - Of "." and ",", one that is not the locale's decimal separator groups
+//   digits where the locale groups with it and the integer part is rightly
+//   grouped: a first group of 1 to 3 digits not starting with 0, every later
+//   group exactly 3 digits. Anywhere else a single one of it is the decimal
+//   separator.
+// - Any other group separator of the locale must group rightly; where it is a
+//   space, an ordinary space, U+00A0 and U+202F are each accepted.
+// - Two decimal separators, or a group separator after the decimal one, are
+//   no number.
+// In English: "1,000" is 1000, "1,5", "1,0000" and "0,001" are 1.5, 1 and
+// 0.001, "1.5,3", "1,00,000", "1 000" and "1e" are no numbers.
 bool IsNumber(std::string_view text, const NumberFormat &format);
 
 // The value of a text that IsNumber accepts; any other text raises

@@ -169,19 +169,13 @@ std::vector<ReadCase> EnglishCases() {
         No(".e5"),
         No("1..2"),
         No("1.2.3"),
-        No("1,0"),
-        No("1,"),
-        No(",100"),
-        No("1,0000"),
-        No("1,00"),
+        Yes(",100", 0.1),
         No("1,000,00"),
         No("1,,000"),
-        No("1000,000"),
+        Yes("1000,000", 1000.0),
         No("1,000.000,5"),
         No("1.000,5"),
         No("1.5,000"),
-        No(",5"),
-        No("1 000"),
         No("1\u00A0000"),
         No("1.7976931348623159e308"),
         No("1\u00B75"),
@@ -200,16 +194,13 @@ std::vector<ReadCase> RomanianCases() {
         Yes("12.345.678,25", 12345678.25),
         Yes("-1.000.000", -1e6),
         Yes("1,5e3", 1500.0),
-        Yes("4,7", 4.7),
-        No("4.7"),
         No(","),
         No("-,"),
         No("1,,0"),
         No("1,0,0"),
-        No("1.00"),
-        No("1.0000"),
-        No("1."),
-        No(".100"),
+        Yes("1.00", 1.0),
+        Yes("1.0000", 1.0),
+        Yes(".100", 0.1),
         No("1.000,5.3"),
         No("1,000.5"),
         No("1 000"),
@@ -228,8 +219,6 @@ std::vector<ReadCase> FrenchCases() {
         Yes("12 345e-3", 12.345),
         Yes("1,", 1.0),
         Yes(",5", 0.5),
-        No("1.5"),
-        No("1.000"),
         No("1 00"),
         No("1  000"),
         No("1\u00A0"),
@@ -239,7 +228,6 @@ std::vector<ReadCase> FrenchCases() {
         No("1 000 0"),
         No("1,5\u00A0"),
         No("1,000 000"),
-        No("1\u202F000"),
         No("1\xC2"), // the first byte of U+00A0 alone
         No("1\xC2"
            "000"),
@@ -257,8 +245,10 @@ std::vector<ReadCase> MiddleDotCases() {
         Yes("-1\u202F000\u00B725", -1000.25),
         Yes("1 000\u00B725", 1000.25),
         Yes("2\u00B75E-3", 0.0025),
-        No("1.5"),
-        No("1,5"),
+        Yes("1.5", 1.5),
+        Yes("1,5", 1.5),
+        Yes("1\u00A0000", 1000.0),
+        No("1.5,3"),
         No("\u00B7"),
         No("-\u00B7"),
         No("1\u00B7\u00B75"),
@@ -269,16 +259,64 @@ std::vector<ReadCase> MiddleDotCases() {
         No("1\xB7"
            "5"),
         No("1\u202F00"),
-        No("1\u00A0000"),
     };
 }
 
 std::vector<ReadCase> UngroupedCases() {
     return {
         Yes("1000.5", 1000.5),
-        No("1,000"),
+        Yes("1,000", 1.0),
         No("1 000"),
     };
+}
+
+// Both decimal marks: the locale's decimal separator always; the other of
+// "." and "," groups only where the locale groups with it and the grouping is
+// right, and is a decimal separator anywhere else.
+std::vector<ReadParam> DecimalMarkParams() {
+    const auto en = test_support::EnglishFormat();
+    const auto ro = test_support::RomanianFormat();
+    const auto fr = test_support::FrenchFormat();
+    const NumberFormat frNarrow{",", "\u202F"};
+    std::vector<ReadParam> params = {
+        {en, Yes("4.7", 4.7)},
+        {en, Yes("1,5", 1.5)},
+        {en, Yes("1,", 1.0)},
+        {en, Yes("1,0", 1.0)},
+        {en, Yes("1,00", 1.0)},
+        {en, Yes("0,001", 0.001)},
+        {en, Yes("1,0000", 1.0)},
+        {en, Yes("1,000", 1000.0)},
+        {en, Yes("12,345", 12345.0)},
+        {en, Yes("1,000.5", 1000.5)},
+        {en, No("1.5,3")},
+        {en, Yes("1,000,000", 1e6)},
+        {en, No("1,00,000")},
+        {en, Yes(",5", 0.5)},
+        {en, Yes(".5", 0.5)},
+        {en, No("1,,0")},
+        {en, No("1.,5")},
+        {en, No("1 000")},
+        {en, Yes("-0,5e1", -5.0)},
+        {en, No("1,0000.5")},
+        {ro, Yes("4,7", 4.7)},
+        {ro, Yes("4.7", 4.7)},
+        {ro, Yes("4.", 4.0)},
+        {ro, Yes("0.47", 0.47)},
+        {ro, Yes("0.001", 0.001)},
+        {ro, Yes("1.000", 1000.0)},
+        {ro, Yes("2.200", 2200.0)},
+        {ro, Yes("1.000,5", 1000.5)},
+        {ro, No("4.7,1")},
+    };
+    for (const auto &format : {fr, frNarrow}) {
+        for (const auto &c :
+             {Yes("4.7", 4.7), Yes("1.000", 1.0), Yes("1 000", 1000.0), Yes("1\u00A0000", 1000.0),
+              Yes("1\u202F000", 1000.0), Yes("1 000.5", 1000.5), No("0 001"), No("1.5,3")}) {
+            params.push_back({format, c});
+        }
+    }
+    return params;
 }
 
 class ReadNumberTest : public testing::TestWithParam<ReadParam> {};
@@ -329,6 +367,8 @@ INSTANTIATE_TEST_SUITE_P(French, ReadNumberTest,
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(MiddleDot, ReadNumberTest,
                          testing::ValuesIn(With(runtime_test::MiddleDotFormat(), MiddleDotCases())),
+                         CaseName);
+INSTANTIATE_TEST_SUITE_P(DecimalMarks, ReadNumberTest, testing::ValuesIn(DecimalMarkParams()),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(Ungrouped, ReadNumberTest,
                          testing::ValuesIn(With(runtime_test::UngroupedFormat(), UngroupedCases())),
