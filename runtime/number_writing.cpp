@@ -3,40 +3,25 @@
 #include "conversions.h"
 
 #include "checked_math.h"
+#include "decimal_value.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
-#include <system_error>
 
 namespace runtime {
 
 namespace {
 
-constexpr int kSignificantDigits = 15;
+void AppendInteger(std::string &text, int n) {
+    std::array<char, 16> buffer;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), n).ptr;
+    text.append(buffer.data(), end);
+}
+
 constexpr int kLowestPlainExponent = -4;
 constexpr int kHighestPlainExponent = 14;
-
-// True when the 15-digit rounding, read back, exceeds the largest double.
-bool RoundedBeyondRange(std::string_view scientific) {
-    double value = 0.0;
-    const auto result =
-        std::from_chars(scientific.data(), scientific.data() + scientific.size(), value);
-    return result.ec == std::errc::result_out_of_range;
-}
-
-// Subtracts one unit of the last place from a string of decimal digits that
-// is not all zeros.
-void DecrementDigits(std::string &digits) {
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        if (*it != '0') {
-            --*it;
-            return;
-        }
-        *it = '9';
-    }
-}
 
 } // namespace
 
@@ -45,32 +30,12 @@ std::string DoubleToText(double x, const NumberFormat &format) {
     if (x == 0.0) {
         return "0"; // negative zero as well
     }
+    const detail::Digits15 rounded = detail::RoundTo15Digits(std::fabs(x));
+    const std::string_view digits = rounded.View();
+    const int exponent = rounded.exponent;
 
-    // "d.dddddddddddddde+XX": the 15 significant digits, correctly rounded, and
-    // the decimal exponent after that rounding (9.999999999999999 gives 1e+01).
-    std::array<char, 64> buffer{};
-    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view scientific(buffer.data(), written.ptr - buffer.data());
-    const auto ePosition = scientific.find('e');
-
-    std::string digits;
-    digits += scientific[0];
-    digits.append(scientific.substr(2, ePosition - 2));
-    if (RoundedBeyondRange(scientific)) {
-        // Only the doubles from 1.797693134862315E+308 up to the largest one
-        // round up beyond it; write them one unit of the 15th digit lower,
-        // "1.79769313486231E+308", so the text still reads back.
-        DecrementDigits(digits);
-    }
-    while (digits.size() > 1 && digits.back() == '0') {
-        digits.pop_back();
-    }
-    int exponent = 0;
-    const auto exponentText = scientific.substr(ePosition + 1);
-    const char *exponentBegin = exponentText.data() + (exponentText.front() == '+' ? 1 : 0);
-    std::from_chars(exponentBegin, exponentText.data() + exponentText.size(), exponent);
-
+    // At most 22 characters with a one-byte separator: texts of up to 15 stay
+    // in the string itself, longer ones take one allocation.
     std::string text;
     if (x < 0) {
         text += '-';
@@ -80,7 +45,7 @@ std::string DoubleToText(double x, const NumberFormat &format) {
         text += digits[0];
         if (digits.size() > 1) {
             text += format.decimal;
-            text.append(digits, 1);
+            text += digits.substr(1);
         }
         text += 'E';
         text += exponent < 0 ? '-' : '+';
@@ -88,7 +53,7 @@ std::string DoubleToText(double x, const NumberFormat &format) {
         if (magnitude < 10) {
             text += '0';
         }
-        text += std::to_string(magnitude);
+        AppendInteger(text, magnitude);
     } else if (exponent < 0) {
         // 0.000ddd
         text += '0';
@@ -102,16 +67,18 @@ std::string DoubleToText(double x, const NumberFormat &format) {
             text += digits;
             text.append(integerLength - digits.size(), '0');
         } else {
-            text.append(digits, 0, integerLength);
+            text += digits.substr(0, integerLength);
             text += format.decimal;
-            text.append(digits, integerLength);
+            text += digits.substr(integerLength);
         }
     }
     return text;
 }
 
 std::string IntToText(int n) {
-    return std::to_string(n);
+    std::string text;
+    AppendInteger(text, n);
+    return text;
 }
 
 } // namespace runtime

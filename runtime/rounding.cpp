@@ -3,6 +3,7 @@
 #include "conversions.h"
 
 #include "checked_math.h"
+#include "decimal_value.h"
 
 #include <cmath>
 #include <stdexcept>
@@ -29,6 +30,14 @@ double RoundHalfEven(double y) {
     return std::copysign(rounded, y); // -0.0004 rounds to -0
 }
 
+// 10^n, exact up to 10^22.
+double PowerOfTen(int n) {
+    if (n < static_cast<int>(detail::kExactPowers.size())) {
+        return detail::kExactPowers[static_cast<std::size_t>(n)];
+    }
+    return std::pow(10.0, n);
+}
+
 } // namespace
 
 double RoundDecimals(double x, int decimals) {
@@ -36,7 +45,7 @@ double RoundDecimals(double x, int decimals) {
         throw std::invalid_argument("RoundDecimals needs 0 or more decimals");
     }
     CheckFinite(x);
-    const double scale = std::pow(10.0, decimals); // exact up to 10^22
+    const double scale = PowerOfTen(decimals);
     const double scaled = x * scale;
     if (!std::isfinite(scaled) || std::fabs(scaled) >= kNoFraction) {
         return x;

@@ -186,6 +186,22 @@ std::vector<double> RandomDoubles() {
         // Just below a power of ten, where rounding to 15 digits carries.
         values.push_back(std::nextafter(std::pow(10.0, exponent), 0.0));
     }
+    // Midpoints between two 15-digit values and their neighbouring doubles,
+    // where the last digits decide which way the rounding goes.
+    std::uniform_int_distribution<long long> fifteen(100000000000000, 999999999999999);
+    std::uniform_int_distribution<int> anyExponent(-320, 290);
+    std::uniform_int_distribution<int> commonExponent(-24, 0); // 1E-08 to 1E+15
+    for (int i = 0; i < 400; ++i) {
+        const int exponent = i % 2 == 0 ? anyExponent(random) : commonExponent(random);
+        const std::string text = std::to_string(fifteen(random)) + "5e" + std::to_string(exponent);
+        double x = 0;
+        std::from_chars(text.data(), text.data() + text.size(), x);
+        for (int step = 0; step < 4; ++step) {
+            values.push_back(x);
+            values.push_back(-std::nextafter(x, 0.0));
+            x = std::nextafter(x, DBL_MAX);
+        }
+    }
     // The top of the range, where rounding to 15 digits would overflow.
     double top = DBL_MAX;
     for (int i = 0; i < 40; ++i) {
