@@ -48,6 +48,16 @@ std::string IntToText(int n);
 // RuntimeError(ErrorKind::Overflow), NaN RuntimeError(ErrorKind::InvalidOperation).
 double RoundDecimals(double x, int decimals);
 
+// The decimal that DoubleToText writes for x (15 significant digits) with its
+// decimal point moved by `powerOfTen` places (x 10^powerOfTen, exactly, in
+// decimal), rounded to `decimals` decimals with an exact half going to the
+// even digit, and returned as the nearest double. Scaling 1.0005E-06 V to uV
+// thus rounds 1.0005 to 1, where the binary product 1.0005E-06 * 1E6 is no
+// longer a half. A zero result keeps x's sign. An infinity raises
+// RuntimeError(ErrorKind::Overflow), NaN RuntimeError(ErrorKind::InvalidOperation),
+// a result beyond the largest double RuntimeError(ErrorKind::Overflow).
+double RoundScaledDecimals(double x, int powerOfTen, int decimals);
+
 // Exact, case-sensitive equality of two texts.
 bool TextEquals(std::string_view a, std::string_view b);
 
