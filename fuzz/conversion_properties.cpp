@@ -176,6 +176,31 @@ std::string CheckDoubleWriting(double x, const runtime::NumberFormat &format) {
     return {};
 }
 
+std::string CheckScaledRounding(double x, int powerOfTen, int decimals) {
+    if (!std::isfinite(x))
+        return {};
+    const long double scaled = RoundToSignificant15(x) * std::pow(10.0L, powerOfTen);
+    const std::string where = "RoundScaledDecimals(" + Hex(x) + ", " + std::to_string(powerOfTen) +
+                              ", " + std::to_string(decimals) + ")";
+    double rounded = 0;
+    try {
+        rounded = runtime::RoundScaledDecimals(x, powerOfTen, decimals);
+    } catch (const runtime::RuntimeError &error) {
+        const bool beyond = std::fabs(scaled) > 0.999L * std::numeric_limits<double>::max();
+        if (error.kind() == runtime::ErrorKind::Overflow && beyond)
+            return {};
+        return where + " raised " + runtime::ErrorKindName(error.kind());
+    }
+    if (!std::isfinite(rounded))
+        return where + " is not finite";
+    const long double half = 0.5L * std::pow(10.0L, -decimals);
+    const long double slack =
+        std::fabs(scaled) * 1e-15L + 4 * std::numeric_limits<double>::denorm_min();
+    if (std::fabs(rounded - scaled) > half * (1 + 1e-9L) + slack)
+        return where + " = " + Hex(rounded) + " moved the value by more than half a unit";
+    return {};
+}
+
 std::string CheckRounding(double x, int decimals) {
     if (!std::isfinite(x))
         return {};

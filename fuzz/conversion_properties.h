@@ -15,6 +15,16 @@ namespace fuzz {
 // finite value without an error, any other text raises UnreadableText.
 std::string CheckTextReading(std::string_view text, const runtime::NumberFormat &format);
 
+// IsNumber and TextToDouble follow the decimal-mark rule, checked against a
+// reading of the text that first cuts it into digit runs and marks and only
+// then decides what each mark is, ending in std::from_chars.
+std::string CheckDecimalMarks(std::string_view text, const runtime::NumberFormat &format);
+
+// RoundScaledDecimals of a finite x raises nothing unless the scaled value
+// leaves the range, and moves x x 10^powerOfTen by at most half a unit of the
+// last decimal kept (plus the 15-digit rounding of x).
+std::string CheckScaledRounding(double x, int powerOfTen, int decimals);
+
 // DoubleToText of a finite x reads back as RoundToSignificant15(x)
 // and has the exact shape: optional "-", digits, no trailing zeros or
 // separator, at most 15 significant digits, exponent form ("E", sign, at
