@@ -1,6 +1,7 @@
 #include "user_edit.h"
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace window {
@@ -38,16 +39,17 @@ private:
     std::vector<std::size_t> m_starts;
 };
 
-} // namespace
+// What an edit did: the characters [head, head + removed) of the old text gave
+// way to `inserted`.
+struct Edit {
+    std::size_t head = 0;
+    std::size_t removed = 0;
+    std::string inserted;
 
-std::size_t CharacterCount(std::string_view utf8) {
-    return Characters(utf8).Count();
-}
+    bool IsPaste() const { return CharacterCount(inserted) > 1; }
+};
 
-EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, std::size_t caret,
-                         std::optional<std::size_t> limit) {
-    const Characters before(current);
-    const Characters after(proposed);
+Edit RecoverEdit(const Characters &before, const Characters &after, std::size_t caret) {
     const std::size_t oldCount = before.Count();
     const std::size_t newCount = after.Count();
     caret = std::min(caret, newCount);
@@ -61,21 +63,64 @@ EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, st
     std::size_t head = 0;
     while (head < oldCount - tail && head < newCount - tail && before.At(head) == after.At(head))
         ++head;
+    return {head, oldCount - tail - head, std::string(after.Slice(head, newCount - tail))};
+}
 
-    std::size_t insertedCount = newCount - tail - head;
-    if (limit) {
-        const std::size_t kept = oldCount - (oldCount - tail - head);
-        const std::size_t room = *limit > kept ? *limit - kept : 0;
-        if (insertedCount > 0 && room == 0)
-            return {std::string(current), head, false};
-        insertedCount = std::min(insertedCount, room);
+// Text copied from a spreadsheet cell or a web page carries blanks and line
+// breaks around it.
+constexpr std::array<std::string_view, 8> kBlanks = {" ",  "\t", "\n",     "\r",
+                                                     "\v", "\f", "\u00A0", "\u202F"};
+
+// Bytes of the blank that `text` starts with, or ends with; 0 for none.
+std::size_t BlankLength(std::string_view text, bool atEnd) {
+    for (const std::string_view blank : kBlanks) {
+        if (atEnd ? text.ends_with(blank) : text.starts_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
+void TrimPaste(Edit &edit) {
+    if (!edit.IsPaste())
+        return;
+    std::string_view text = edit.inserted;
+    while (const std::size_t length = BlankLength(text, false))
+        text.remove_prefix(length);
+    while (const std::size_t length = BlankLength(text, true))
+        text.remove_suffix(length);
+    edit.inserted = std::string(text);
+}
+
+bool FitsLimit(const Edit &edit, std::size_t oldCount, std::optional<std::size_t> limit) {
+    if (!limit || edit.inserted.empty())
+        return true;
+    const std::size_t kept = oldCount - edit.removed;
+    return kept + CharacterCount(edit.inserted) <= *limit;
+}
+
+} // namespace
+
+std::size_t CharacterCount(std::string_view utf8) {
+    return Characters(utf8).Count();
+}
+
+EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, std::size_t caret,
+                         std::optional<std::size_t> limit) {
+    const Characters before(current);
+    Edit edit = RecoverEdit(before, Characters(proposed), caret);
+    TrimPaste(edit);
+    if (!FitsLimit(edit, before.Count(), limit)) {
+        EditedText refused{std::string(current), edit.head, false, edit.IsPaste(), 0};
+        if (refused.pasteRefused)
+            refused.selected = edit.removed;
+        return refused;
     }
 
     EditedText result;
-    result.text.append(before.Slice(0, head));
-    result.text.append(after.Slice(head, head + insertedCount));
-    result.text.append(before.Slice(oldCount - tail, oldCount));
-    result.caret = head + insertedCount;
+    result.text.append(before.Slice(0, edit.head));
+    result.text.append(edit.inserted);
+    result.text.append(before.Slice(edit.head + edit.removed, before.Count()));
+    result.caret = edit.head + CharacterCount(edit.inserted);
     result.changed = result.text != current;
     return result;
 }

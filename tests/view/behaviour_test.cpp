@@ -167,18 +167,19 @@ TEST_P(InputField, RefusesASeventhCharacter) {
     ExpectWidgetsMirrorModel();
 }
 
-TEST_P(InputField, CutsAPasteToSixCharacters) {
+TEST_P(InputField, RefusesAPasteTooLongWholeAndTrimsBlanks) {
     QLineEdit &edit = Edit(GetParam());
     TypeInto(GetParam(), "12");
     QApplication::clipboard()->setText("345678901");
     edit.setCursorPosition(1);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(edit.text(), "134562");
-    EXPECT_EQ(edit.cursorPosition(), 5);
+    EXPECT_EQ(edit.text(), "12");
+    EXPECT_EQ(edit.cursorPosition(), 1);
 
+    QApplication::clipboard()->setText("\t 4700\r\n");
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(edit.text(), "345678");
+    EXPECT_EQ(edit.text(), "4700");
     ExpectWidgetsMirrorModel();
 }
 

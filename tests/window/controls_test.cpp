@@ -212,14 +212,19 @@ TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {
     }
 }
 
-TEST(FormDelivery, PasteIsCutToWhatFitsAndDeletingAlwaysWorks) {
-    frmTolvarine form(test_support::EnglishFormat());
+TEST(FormDelivery, PasteTooLongIsRefusedWholeAndDeletingAlwaysWorks) {
+    DeliveryLog log;
+    frmTolvarine form(test_support::EnglishFormat(), &log);
     form.Start({});
     Type(form, Cs(0), "12");
+    log.Clear();
+    const std::size_t runs = log.recalculations;
     const auto pasted = form.UserEdit(Cs(0), "1299999999", 10); // paste at the end
-    EXPECT_TRUE(pasted.accepted);
-    EXPECT_EQ(Text(form, Cs(0)), "129999");
-    EXPECT_EQ(pasted.caret, 6u);
+    EXPECT_FALSE(pasted.accepted);
+    EXPECT_EQ(Text(form, Cs(0)), "12");
+    EXPECT_EQ(pasted.caret, 2u);
+    EXPECT_EQ(log.recalculations, runs);
+    EXPECT_TRUE(log.entries.empty());
 
     // A program text longer than the limit stays; the user may still delete.
     Type(form, Cs(1), "-5E6");

@@ -48,7 +48,7 @@ const ValidationCase kCases[] = {
     {"LeadingZeros", en, "007", "007", 1, "7"},
     {"TrailingPoint", en, "1.", "1.", 1, "1"},
     {"LeadingPoint", en, ".5", ".5", 1, "0.5"},
-    {"BlanksAround", en, " 5 ", " 5 ", 1, "5"},
+    {"BlanksAroundAPasteGo", en, " 5 ", "5", 1, "5"},
     {"Exponent", en, "1E-05", "1E-05", 1, "0.00001"},
     {"Grouping", en, "1,000", "1,000", 1, "1000"},
     {"ExplicitPlus", en, "+12", "+12", 1, "12"},
@@ -126,6 +126,16 @@ TEST(Validation, NegativeRecalculatesTwiceOnTheSameContents) {
             changes.emplace_back(entry.depth, entry.fieldText);
     const std::vector<std::pair<int, std::string>> expected = {{1, "-5"}, {2, "5"}};
     EXPECT_EQ(changes, expected); // one nested run, one level deep
+    EXPECT_EQ(Text(form, Cst), "5");
+}
+
+TEST(Validation, BlanksTypedAroundANumberStay) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    Type(form, Cs(0), "5");
+    form.UserEdit(Cs(0), " 5", 1);
+    form.UserEdit(Cs(0), " 5 ", 3);
+    EXPECT_EQ(Text(form, Cs(0)), " 5 ");
     EXPECT_EQ(Text(form, Cst), "5");
 }
 
