@@ -4,12 +4,15 @@
 #include "app_icon.h"
 #include "caret.h"
 #include "circuit_frame.h"
+#include "field_undo.h"
 #include "key_preview.h"
 #include "layout_values.h"
+#include "message_band.h"
 #include "theme.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,6 +42,23 @@ void Place(QWidget &widget, const ControlRow &row) {
         widget.setAccessibleName(QString::fromUtf8(row.accessibleName));
 }
 
+// Enter and the keypad's Enter click the button that has the focus, as Space
+// does.
+class PushButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 } // namespace
 
 TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
@@ -58,6 +78,9 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     InstallListAccessibility();
     m_frame = new CircuitFrame(this);
     m_frame->setGeometry(ToPixels(layout.frame));
+    m_undo = new FieldUndo(*this, [this](ControlId id, const std::string &text, std::size_t caret) {
+        OnRestored(id, text, caret);
+    });
     BuildControls();
     BuildStaticLabels();
     SetFocusOrder();
@@ -126,6 +149,8 @@ QLineEdit *TolvarineWindow::BuildField(const ControlRow &row, QWidget &parent) {
     edit->setTextMargins(-1, 0, -1, 0);
     const window::TextField &field = m_form.Field(row.id);
     edit->setReadOnly(field.ReadOnly()); // still focusable, selectable, copyable
+    if (!field.ReadOnly())
+        m_undo->Watch(row.id, *edit);
     const ControlId id = row.id;
     connect(edit, &QLineEdit::textEdited, this,
             [this, id, edit](const QString &text) { OnEdited(id, *edit, text); });
@@ -156,6 +181,7 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
         label->setPalette(palette);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        MakeAlert(*label);
     } else if (row.id.control == Control::lblVerificare) {
         // The rating check's message in the same colour, drawn in the Text
         // role so that the label's WindowText stays the window's.
@@ -170,7 +196,7 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
 }
 
 QPushButton *TolvarineWindow::BuildButton(const ControlRow &row, QWidget &parent) {
-    auto *button = new QPushButton(&parent);
+    auto *button = new PushButton(&parent);
     Place(*button, row);
     button->setAutoDefault(false);
     const ControlId id = row.id;
@@ -200,6 +226,22 @@ void TolvarineWindow::OnEdited(ControlId id, QLineEdit &edit, const QString &tex
         m_form.UserEdit(id, text.toStdString(), CaretInCharacters(text, edit.cursorPosition()));
     Render();
     edit.setCursorPosition(CaretInUtf16(edit.text(), outcome.caret));
+    RecordCaret(id, edit);
+}
+
+// An undo or redo: the field's earlier or later text, as if the user put it
+// there.
+void TolvarineWindow::OnRestored(ControlId id, const std::string &text, std::size_t caret) {
+    QLineEdit &edit = *m_fields.at(id);
+    m_form.UserEdit(id, text, caret);
+    Render();
+    edit.setCursorPosition(CaretInUtf16(edit.text(), caret));
+    RecordCaret(id, edit);
+}
+
+void TolvarineWindow::RecordCaret(ControlId id, const QLineEdit &edit) {
+    m_undo->Record(id, edit.text().toStdString(),
+                   CaretInCharacters(edit.text(), edit.cursorPosition()));
 }
 
 void TolvarineWindow::OnChosen(ControlId id, int entry) {

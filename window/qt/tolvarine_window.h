@@ -21,6 +21,7 @@ class QPushButton;
 namespace view {
 
 class CircuitFrame;
+class FieldUndo;
 class KeyPreview;
 class RatingPanel;
 
@@ -61,6 +62,8 @@ private:
     void SetFocusOrder();
 
     void OnEdited(window::ControlId id, QLineEdit &edit, const QString &text);
+    void OnRestored(window::ControlId id, const std::string &text, std::size_t caret);
+    void RecordCaret(window::ControlId id, const QLineEdit &edit);
     void OnChosen(window::ControlId id, int entry);
     void OnClicked(window::ControlId id);
     bool PreviewKey(std::int16_t keyAscii);
@@ -83,6 +86,7 @@ private:
     window::frmTolvarine m_form;
     CircuitFrame *m_frame = nullptr;
     KeyPreview *m_keyPreview = nullptr;
+    FieldUndo *m_undo = nullptr;
     std::map<window::ControlId, QLineEdit *> m_fields;
     std::map<window::ControlId, QComboBox *> m_lists;
     std::map<window::ControlId, QLabel *> m_labels;

@@ -2,7 +2,10 @@
 #include "tolvarine_window.h"
 
 #include "accessibility.h"
+#include "field_undo.h"
 #include "layout_values.h"
+#include "long_text.h"
+#include "message_band.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +31,7 @@ void TolvarineWindow::Render() {
     for (const auto &[id, edit] : m_fields) {
         if (id.control != Control::txtMarja) // shown with its state below
             RenderField(m_form.Field(id), *edit);
+        RecordCaret(id, *edit); // a change that the program made can be undone too
     }
     for (const auto &[id, combo] : m_lists)
         RenderList(m_form.List(id), *combo);
@@ -46,6 +50,8 @@ void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edi
     if (edit.text() != text) {
         const QSignalBlocker blocker(edit);
         edit.setText(text);
+        if (field.ReadOnly())
+            ShowLeadingText(edit);
     }
     RenderShown(edit, field.Shown());
 }
@@ -59,7 +65,9 @@ void TolvarineWindow::RenderList(const window::PickList &list, QComboBox &combo)
 
 void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLabel &widget) {
     const QString caption = QString::fromStdString(label.Caption());
-    if (widget.text() != caption) {
+    const bool wasShown = !widget.isHidden();
+    const bool changed = widget.text() != caption;
+    if (changed) {
         widget.setText(caption);
         // A caption wider than the table's size makes its label grow; the
         // messages of lblEroare and lblVerificare wrap instead.
@@ -67,6 +75,8 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
             widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
     }
     RenderShown(widget, label.Shown());
+    if (id.control == Control::lblEroare && label.Shown() && (changed || !wasShown))
+        AnnounceMessage(widget, wasShown);
 }
 
 } // namespace view

@@ -1,0 +1,141 @@
+// Editing as in any desktop field: undo and redo across the program's own
+// rewrites, Enter on the button, long results, and the message band's alert.
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+#include <QTest>
+
+namespace {
+
+enum class Step { CtrlZ, CtrlShiftZ, CtrlY, MenuUndo, MenuRedo };
+
+struct UndoCase {
+    Step step;
+    const char *c1;         // the text of C1 afterwards
+    const char *equivalent; // empty: hidden, no capacitor counts
+};
+
+class UndoTest : public WindowTest {
+protected:
+    void Do(Step step) {
+        QLineEdit &c1 = Edit("txtCs(0)");
+        switch (step) {
+        case Step::CtrlZ:
+            QTest::keyClick(&c1, Qt::Key_Z, Qt::ControlModifier);
+            break;
+        case Step::CtrlShiftZ:
+            QTest::keyClick(&c1, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        case Step::CtrlY:
+            QTest::keyClick(&c1, Qt::Key_Y, Qt::ControlModifier);
+            break;
+        case Step::MenuUndo:
+        case Step::MenuRedo: {
+            const QPoint at(4, 4);
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, at, c1.mapToGlobal(at));
+            QApplication::sendEvent(&c1, &event);
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            auto *action = menu->findChild<QAction *>(step == Step::MenuUndo ? "undo" : "redo");
+            ASSERT_NE(action, nullptr);
+            action->trigger();
+            menu->close();
+            break;
+        }
+        }
+    }
+};
+
+TEST_F(UndoTest, UndoAndRedoCrossTheProgramsRewritesAndTheResultsFollow) {
+    TypeInto("txtUst", "10");
+    TypeInto("txtCs(0)", "2200");
+    QTest::keyClicks(&Edit("txtCs(0)"), "x");
+    ASSERT_EQ(Edit("txtCs(0)").text(), "0");
+
+    const UndoCase steps[] = {
+        {Step::CtrlZ, "2200", "2.2"},   {Step::CtrlShiftZ, "0", ""},
+        {Step::CtrlY, "0", ""},         {Step::MenuUndo, "2200", "2.2"},
+        {Step::MenuUndo, "220", "220"}, {Step::CtrlY, "2200", "2.2"},
+        {Step::MenuRedo, "0", ""},      {Step::CtrlZ, "2200", "2.2"},
+    };
+    int n = 0;
+    for (const UndoCase &c : steps) {
+        SCOPED_TRACE(testing::Message() << "step " << ++n);
+        Do(c.step);
+        EXPECT_EQ(Edit("txtCs(0)").text(), c.c1);
+        EXPECT_EQ(Edit("txtCst").isHidden(), !*c.equivalent);
+        if (*c.equivalent) {
+            EXPECT_EQ(Edit("txtCst").text(), c.equivalent);
+            EXPECT_EQ(Edit("txtUs(0)").text(), "10");
+        }
+        ExpectWidgetsMirrorModel();
+    }
+    // A new edit ends what could be redone.
+    QTest::keyClicks(&Edit("txtCs(0)"), "0");
+    Do(Step::CtrlY);
+    EXPECT_EQ(Edit("txtCs(0)").text(), "22000");
+}
+
+class EnterKey : public WindowTest, public testing::WithParamInterface<Qt::KeyboardModifiers> {};
+
+TEST_P(EnterKey, OnTheFocusedButtonClicksIt) {
+    TypeInto("txtCs(0)", "47");
+    Button().setFocus(Qt::TabFocusReason);
+    const Qt::Key key = GetParam() == Qt::KeypadModifier ? Qt::Key_Enter : Qt::Key_Return;
+    QTest::keyClick(&Button(), key, GetParam());
+    EXPECT_EQ(Edit("txtCs(0)").text(), "0");
+    EXPECT_TRUE(Edit("txtCst").isHidden());
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, EnterKey, testing::Values(Qt::NoModifier, Qt::KeypadModifier),
+                         [](const auto &info) {
+                             return info.param == Qt::KeypadModifier ? "KeypadEnter" : "Return";
+                         });
+
+using LongResult = WindowTest;
+
+TEST_F(LongResult, ShowsItsLeadingDigitsAndItsWholeTextAsTooltip) {
+    for (const char *field : {"txtCs(0)", "txtCs(1)", "txtCs(2)"})
+        TypeInto(field, "3");
+    QApplication::clipboard()->setText("1e300");
+    QLineEdit &voltage = Edit("txtUst");
+    QTest::keyClick(&voltage, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&voltage, Qt::Key_V, Qt::ControlModifier);
+
+    QLineEdit &longest = Edit("txtUs(0)");
+    ASSERT_EQ(longest.text(), "3.33333333333334E+293");
+    longest.repaint();
+    EXPECT_EQ(longest.cursorPosition(), 0);
+    const QRect caret = longest.inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    EXPECT_LT(caret.left(), longest.width() / 4); // the start is in view
+    EXPECT_EQ(longest.toolTip(), longest.text());
+    EXPECT_EQ(Edit("txtUs(3)").text(), "0");
+    EXPECT_EQ(Edit("txtUs(3)").toolTip(), ""); // a result that fits needs none
+    EXPECT_EQ(Edit("txtCst").toolTip(), "");
+}
+
+using MessageBand = WindowTest;
+
+// Screen readers get the message as an alert: what the accessibility bridge
+// sends is checked under AT-SPI by the end-to-end alert test.
+TEST_F(MessageBand, IsAnAlertNamedByItsMessage) {
+    QLabel &band = Label("lblEroare");
+    Choose("cboCs(0)", "uF");
+    QApplication::clipboard()->setText("9e307");
+    QLineEdit &c1 = Edit("txtCs(0)");
+    QTest::keyClick(&c1, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&c1, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_FALSE(band.isHidden());
+
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&band);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::AlertMessage);
+    EXPECT_FALSE(band.text().isEmpty());
+    EXPECT_EQ(accessible->text(QAccessible::Name), band.text());
+    EXPECT_FALSE(accessible->state().invisible);
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#include "message_band.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+
+namespace view {
+
+namespace {
+
+const char *const kAlertProperty = "tolvarineAlert";
+
+class AlertLabel final : public QAccessibleWidget {
+public:
+    explicit AlertLabel(QLabel &label)
+        : QAccessibleWidget(&label, QAccessible::AlertMessage) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface *AlertFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("QLabel") && object && object->property(kAlertProperty).toBool())
+        return new AlertLabel(static_cast<QLabel &>(*object));
+    return nullptr;
+}
+
+} // namespace
+
+void MakeAlert(QLabel &band) {
+    band.setProperty(kAlertProperty, true);
+    QAccessible::installFactory(AlertFactory);
+}
+
+void AnnounceMessage(QLabel &band, bool wasShown) {
+    if (band.isHidden() || band.text().isEmpty())
+        return;
+    if (wasShown) {
+        band.hide();
+        band.show();
+    }
+    QAccessibleEvent alert(&band, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+} // namespace view
