@@ -9,6 +9,7 @@
 set -euo pipefail
 
 packages=()
+locales=() # generated for the end-to-end tests, which run the program in them
 for group in "$@"; do
     case $group in
     build) packages+=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -17,7 +18,9 @@ for group in "$@"; do
     test) packages+=(libgtest-dev libgmock-dev googletest
                      xvfb xauth xdotool x11-utils imagemagick xclip binutils-mingw-w64-x86-64
                      lintian appstream desktop-file-utils
-                     dbus at-spi2-core python3-pyatspi) ;;
+                     dbus at-spi2-core python3-pyatspi
+                     xclip locales)
+          locales+=(ro_RO en_US) ;;
     quality) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev
                         clang libclang-rt-14-dev gcovr) ;;
     *) echo "install-deps.sh: unknown group '$group' (build, package, test, quality)" >&2
@@ -31,10 +34,17 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 [ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+for name in "${locales[@]}"; do
+    if ! locale -a | grep -qx "$name.utf8"; then
+        echo "Generating the locale $name.UTF-8"
+        $sudo localedef -i "$name" -f UTF-8 "$name.UTF-8"
+    fi
+done

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Types and pastes into the real window as a user does, in a Romanian and an
+# English locale, and reads the fields and the message band back through the
+# accessibility bus, as a screen reader would.
+# Usage: input_test.sh <Tolvarine program>
+set -euo pipefail
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+python=/usr/bin/python3
+
+skip() {
+    echo "SKIP: $1"
+    exit 77
+}
+for tool in Xvfb xdotool xclip dbus-run-session; do
+    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
+done
+[ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
+"$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
+for name in ro_RO en_US; do
+    locale -a | grep -qx "$name.utf8" || skip "no locale $name.UTF-8 (scripts/install-deps.sh)"
+done
+
+# A private session bus, with the accessibility bus on it.
+if [ -z "${TOLVARINE_TEST_SESSION:-}" ]; then
+    exec env TOLVARINE_TEST_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
+
+work=$(mktemp -d)
+helpers=()
+program_pid=
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
+    for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+helpers+=($!)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+helpers+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
+
+start() { # <locale>
+    LC_ALL=$1 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
+    program_pid=$!
+    local window
+    window=$(timeout 20 xdotool search --sync --name '^ Tolvarine $' | head -n 1)
+    [ -n "$window" ] || { echo "FAIL: no window in $1"; exit 1; }
+    xdotool windowfocus --sync "$window"
+    sleep 0.5
+}
+
+stop() {
+    xdotool key Escape
+    timeout 10 tail --pid="$program_pid" -f /dev/null || echo "FAIL: Esc did not end the program"
+    wait "$program_pid" || true
+    program_pid=
+}
+
+keys() { xdotool key --delay 60 "$@"; }
+typed() { xdotool type --delay 80 "$1"; }
+pasted() { # <text>: the clipboard's text pasted over the whole field
+    printf '%b' "$1" | xclip -selection clipboard
+    keys ctrl+a ctrl+v
+}
+
+failed=0
+declare -A shown
+read_fields() { # <accessible name>...
+    sleep 0.3
+    shown=()
+    while IFS=$'\t' read -r name text; do
+        shown[$name]=$text
+    done < <("$python" "$here/atspi_window.py" fields "$@")
+}
+expect() { # <what> <accessible name> <text>
+    if [ "${shown[$2]-<missing>}" == "$3" ]; then
+        echo "PASS ($1): $2 shows '$3'"
+    else
+        echo "FAIL ($1): $2 shows '${shown[$2]-<missing>}', expected '$3'"
+        failed=1
+    fi
+}
+expect_band() { # <what> <shown|hidden> <message>
+    local state text
+    IFS=$'\t' read -r state text < <("$python" "$here/atspi_window.py" alert)
+    if [ "$state" == "$2" ] && { [ "$2" == hidden ] || [ "$text" == "$3" ]; }; then
+        echo "PASS ($1): the message band is $2 ${3:+with '$3'}"
+    else
+        echo "FAIL ($1): the message band is $state with '$text', expected $2 ${3:+with '$3'}"
+        failed=1
+    fi
+}
+
+# Romanian: the point typed from the keyboard is the decimal mark too.
+start ro_RO.UTF-8
+keys ctrl+a
+typed 4.7
+keys Tab n Tab Tab Tab Tab Tab Tab Tab
+typed 12
+read_fields C1 "Capacitate echivalentă" "Tensiunea pe C1" "Unitatea tensiunii pe C1"
+expect "ro, 4.7 nF on 12 V" C1 4.7
+expect "ro, 4.7 nF on 12 V" "Capacitate echivalentă" 4,7
+expect "ro, 4.7 nF on 12 V" "Tensiunea pe C1" 12
+expect "ro, 4.7 nF on 12 V" "Unitatea tensiunii pe C1" V
+stop
+
+# English: a paste too long for the field is refused whole with a message,
+# which a screen reader hears; grouping typed key by key is never wiped.
+start en_US.UTF-8
+too_long="Textul lipit este prea lung pentru C1 (cel mult 6 caractere)."
+"$python" "$here/atspi_window.py" listen 8 >"$work/alerts" &
+listener=$!
+helpers+=("$listener")
+for _ in $(seq 50); do grep -q listening "$work/alerts" && break; sleep 0.1; done
+pasted 100000000
+read_fields C1
+expect "en, paste too long" C1 0
+expect_band "en, paste too long" shown "$too_long"
+keys ctrl+a
+typed 1,000
+keys Tab Tab Tab Tab Tab Tab Tab Tab
+pasted ' 10\n'
+read_fields C1 "Tensiunea aplicată" "Capacitate echivalentă" "Tensiunea pe C1"
+expect "en, 1,000 pF on a pasted 10 V" C1 1,000
+expect "en, 1,000 pF on a pasted 10 V" "Tensiunea aplicată" 10
+expect "en, 1,000 pF on a pasted 10 V" "Capacitate echivalentă" 1
+expect "en, 1,000 pF on a pasted 10 V" "Tensiunea pe C1" 10
+expect_band "en, the next edit" hidden ""
+wait "$listener" || true
+if grep -qxF "alert	$too_long" "$work/alerts"; then
+    echo "PASS (en, paste too long): the alert was announced on the accessibility bus"
+else
+    echo "FAIL (en, paste too long): no alert announced; the bus carried:"
+    cat "$work/alerts"
+    failed=1
+fi
+stop
+
+exit $failed
