@@ -28,6 +28,10 @@ public:
     // The most characters a user may put into the field; none for most fields.
     std::optional<std::size_t> Limit() const { return m_limit; }
 
+    // Marked as the cause of a failed computation, until the next good one.
+    bool Marked() const { return m_marked; }
+    void SetMarked(bool marked) { m_marked = marked; }
+
 private:
     NotificationSink &m_sink;
     ControlId m_id;
@@ -35,6 +39,7 @@ private:
     FieldKind m_kind;
     std::optional<std::size_t> m_limit;
     bool m_shown = true;
+    bool m_marked = false;
 };
 
 // A drop-down list whose text is always one of its entries, or empty while no

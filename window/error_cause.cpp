@@ -2,9 +2,10 @@
 
 #include "conversions.h"
 #include "error_message.h"
+#include "series.h"
 
-#include <cmath>
 #include <limits>
+#include <optional>
 
 namespace window {
 namespace {
@@ -13,31 +14,18 @@ namespace {
 // its capacitance is one of those that are together too small.
 constexpr double kNoticeableReciprocal = std::numeric_limits<double>::max() / 1000;
 
-// The calculation writes its intermediate results as text with 15 significant
-// digits and reads them back: a value fits when that text is still a number.
-bool Fits(double x) {
-    if (!std::isfinite(x))
-        return false;
+// The result of one step of the calculation, where it stays in the range of
+// numbers. The calculation writes its results as text with 15 significant
+// digits and reads them back: a result fits when that text is still a number.
+template<class CalculationStep> std::optional<double> Fitting(CalculationStep step) {
     const runtime::NumberFormat format;
-    return runtime::IsNumber(runtime::DoubleToText(x, format), format);
-}
-
-double Picofarads(double value, const std::string &unit) {
-    if (unit == "nF")
-        return value * 1000;
-    if (unit == "uF")
-        return value * 1000 * 1000;
-    return value;
-}
-
-double Volts(double value, const std::string &unit) {
-    if (unit == "uV")
-        return value / 1000 / 1000;
-    if (unit == "mV")
-        return value / 1000;
-    if (unit == "V")
-        return value;
-    return value * 1000;
+    try {
+        const double value = step();
+        if (runtime::IsNumber(runtime::DoubleToText(value, format), format))
+            return value;
+    } catch (const runtime::RuntimeError &) {
+    }
+    return std::nullopt;
 }
 
 // "C1", "C1 și C3", "C1, C2 și C4": the capacitances as the window labels them.
@@ -46,7 +34,7 @@ std::string Names(const std::vector<ControlId> &fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
             names += i + 1 == fields.size() ? " și " : ", ";
-        names += "C" + std::to_string(fields[i].index + 1);
+        names += InputName(fields[i]);
     }
     return names;
 }
@@ -72,8 +60,11 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
         if (inputs.capacitance[i] == 0)
             continue;
         present.push_back({Control::txtCs, k});
-        picofarads[i] = Picofarads(inputs.capacitance[i], inputs.capacitanceUnit[i]);
-        if (!std::isfinite(picofarads[i]))
+        const auto value = Fitting(
+            [&] { return calc::ToPicofarads(inputs.capacitance[i], inputs.capacitanceUnit[i]); });
+        if (value)
+            picofarads[i] = *value;
+        else
             tooLarge.push_back(present.back());
     }
     if (!tooLarge.empty())
@@ -81,18 +72,22 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
             tooLarge, " este prea mare: valoarea ei în pF depășește domeniul numeric. Micșorați-o.",
             " sunt prea mari: valorile lor în pF depășesc domeniul numeric. Micșorați-le.");
 
+    const runtime::NumberFormat format;
     std::vector<ControlId> tooSmall;
     std::vector<ControlId> noticeable;
-    double sum = 0;
+    std::string sum = runtime::IntToText(0);
     bool sumFits = true;
     for (const ControlId field : present) {
-        const double reciprocal = 1 / picofarads[static_cast<std::size_t>(field.index)];
-        if (!Fits(reciprocal))
+        const double pf = picofarads[static_cast<std::size_t>(field.index)];
+        const auto reciprocal = Fitting([&] { return calc::Reciprocal(pf); });
+        if (!reciprocal)
             tooSmall.push_back(field);
-        else if (reciprocal > kNoticeableReciprocal)
+        else if (*reciprocal > kNoticeableReciprocal)
             noticeable.push_back(field);
-        sum += reciprocal;
-        sumFits = sumFits && Fits(sum);
+        sumFits = sumFits && Fitting([&] {
+                      sum = calc::AddReciprocal(sum, pf, format);
+                      return runtime::TextToDouble(sum, format);
+                  });
     }
     if (!tooSmall.empty())
         return AboutCapacitances(
@@ -103,28 +98,29 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
             noticeable, " este prea mică: inversul ei depășește domeniul numeric. Măriți-o.",
             " sunt împreună prea mici: suma inverselor lor depășește domeniul numeric. "
             "Măriți-le.");
+    if (present.empty() || !sumFits)
+        return {ErrorMessage(kind), {}};
 
-    const double equivalent = 1 / sum;
-    if (!present.empty() && !Fits(equivalent))
+    const auto equivalent =
+        Fitting([&] { return calc::Reciprocal(runtime::TextToDouble(sum, format)); });
+    if (!equivalent)
         return {"Capacitatea echivalentă depășește domeniul numeric: micșorați " + Names(present) +
                     ".",
                 present};
 
-    const double volts = Volts(inputs.voltage, inputs.voltageUnit);
-    if (!Fits(volts))
+    const auto volts = Fitting([&] { return calc::ToVolts(inputs.voltage, inputs.voltageUnit); });
+    if (!volts)
         return {"Tensiunea aplicată este prea mare: valoarea ei în volți depășește domeniul "
                 "numeric. Micșorați tensiunea aplicată.",
                 {voltageField}};
-    const double product = volts * equivalent;
-    bool fitsAcross = Fits(product);
-    for (const ControlId field : present)
-        fitsAcross =
-            fitsAcross && Fits(product / picofarads[static_cast<std::size_t>(field.index)]);
-    if (!fitsAcross)
-        return {"Tensiunea aplicată este prea mare pentru aceste capacități: împreună cu "
-                "capacitatea echivalentă depășește domeniul numeric. Micșorați tensiunea "
-                "aplicată.",
-                {voltageField}};
+    for (const ControlId field : present) {
+        const double pf = picofarads[static_cast<std::size_t>(field.index)];
+        if (!Fitting([&] { return calc::VoltageAcross(*volts, *equivalent, pf); }))
+            return {"Tensiunea aplicată este prea mare pentru aceste capacități: împreună cu "
+                    "capacitatea echivalentă depășește domeniul numeric. Micșorați tensiunea "
+                    "aplicată.",
+                    {voltageField}};
+    }
     return {ErrorMessage(kind), {}};
 }
 

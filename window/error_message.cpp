@@ -17,4 +17,30 @@ std::string ErrorMessage(runtime::ErrorKind kind) {
     return "Eroare de calcul: verificați valorile introduse.";
 }
 
+std::string UnexpectedErrorMessage() {
+    return "Eroare neprevăzută: rezultatele nu au putut fi calculate. "
+           "Verificați valorile introduse.";
+}
+
+std::string InputName(ControlId field) {
+    const std::string capacitor = "C" + std::to_string(field.index + 1);
+    switch (field.control) {
+    case Control::txtUst:
+        return "tensiunea aplicată";
+    case Control::txtUn:
+        return "tensiunea nominală a lui " + capacitor;
+    case Control::txtTol:
+        return "toleranță";
+    case Control::txtFrec:
+        return "frecvență";
+    default:
+        return capacitor;
+    }
+}
+
+std::string PasteTooLongMessage(ControlId field, std::size_t limit) {
+    return "Textul lipit este prea lung pentru " + InputName(field) + " (cel mult " +
+           std::to_string(limit) + " caractere).";
+}
+
 } // namespace window

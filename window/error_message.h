@@ -1,7 +1,9 @@
 #pragma once
 
+#include "control_id.h"
 #include "runtime_error.h"
 
+#include <cstddef>
 #include <string>
 
 namespace window {
@@ -9,5 +11,15 @@ namespace window {
 // What the window tells the user when a computation fails: what went wrong
 // and what to do, in Romanian.
 std::string ErrorMessage(runtime::ErrorKind kind);
+
+// For an error that is not one of the computation's.
+std::string UnexpectedErrorMessage();
+
+// An input field as the window labels it: "C1" to "C4", "tensiunea aplicată",
+// and those of the rating check.
+std::string InputName(ControlId field);
+
+// A paste refused because it does not fit the field.
+std::string PasteTooLongMessage(ControlId field, std::size_t limit);
 
 } // namespace window

@@ -1,6 +1,7 @@
 #include "frm_tolvarine.h"
 
 #include "delivery_observer.h"
+#include "error_message.h"
 #include "runtime_error.h"
 #include "units.h"
 #include "user_edit.h"
@@ -81,93 +82,120 @@ void frmTolvarine::Raise(ControlId id, Notification notification) {
     Deliver(id, notification);
 }
 
-// Every handler runs here. A runtime error ends the run in which it arose and
-// no more: a nested run ends, and the run around it goes on after the
-// assignment that raised it. The failed computation has already put its
-// message on the window.
+// Every handler runs here, and here every error that ends one is reported,
+// so that none ends a run silently. An error ends the run in which it arose
+// and no more: a nested run ends, and the run around it goes on after the
+// assignment that raised it. The window then shows no result, only the cause
+// in the message band, with the inputs that caused it marked.
 void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii) {
     const DepthGuard guard(m_depth);
     if (m_observer)
         m_observer->Delivered(*this, id, notification, m_depth);
-    const auto index = static_cast<std::int16_t>(id.index);
     try {
-        switch (id.control) {
-        case Control::frmTolvarine:
-            if (notification == Notification::Load)
-                Form_Load();
-            else if (notification == Notification::KeyPress && keyAscii)
-                Form_KeyPress(*keyAscii);
-            break;
-        case Control::cmdClear:
-            if (notification == Notification::Click)
-                cmdClear_Click();
-            break;
-        case Control::txtCs:
-            if (notification == Notification::Change)
-                txtCs_Change(index);
-            break;
-        case Control::txtUst:
-            if (notification == Notification::Change)
-                txtUst_Change();
-            break;
-        case Control::cboCs:
-            if (notification == Notification::Click)
-                cboCs_Click(index);
-            else if (notification == Notification::Change)
-                cboCs_Change(index);
-            break;
-        case Control::cboUst:
-            if (notification == Notification::Click)
-                cboUst_Click();
-            else if (notification == Notification::Change)
-                cboUst_Change();
-            break;
-        case Control::txtUn:
-            if (notification == Notification::Change)
-                txtUn_Change(index);
-            break;
-        case Control::cboUn:
-            if (notification == Notification::Click)
-                cboUn_Click(index);
-            break;
-        case Control::txtTol:
-            if (notification == Notification::Change)
-                txtTol_Change();
-            break;
-        case Control::txtFrec:
-            if (notification == Notification::Change)
-                txtFrec_Change();
-            break;
-        default: // result fields and labels have no handlers
-            break;
-        }
-    } catch (const runtime::RuntimeError &) {
+        RunHandler(id, notification, keyAscii);
+    } catch (const runtime::RuntimeError &error) {
+        ReportError(TraceError(Inputs(), error.kind()));
+    } catch (...) {
+        ReportError({UnexpectedErrorMessage(), {}});
+    }
+}
+
+void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int16_t *keyAscii) {
+    const auto index = static_cast<std::int16_t>(id.index);
+    switch (id.control) {
+    case Control::frmTolvarine:
+        if (notification == Notification::Load)
+            Form_Load();
+        else if (notification == Notification::KeyPress && keyAscii)
+            Form_KeyPress(*keyAscii);
+        break;
+    case Control::cmdClear:
+        if (notification == Notification::Click)
+            cmdClear_Click();
+        break;
+    case Control::txtCs:
+        if (notification == Notification::Change)
+            txtCs_Change(index);
+        break;
+    case Control::txtUst:
+        if (notification == Notification::Change)
+            txtUst_Change();
+        break;
+    case Control::cboCs:
+        if (notification == Notification::Click)
+            cboCs_Click(index);
+        else if (notification == Notification::Change)
+            cboCs_Change(index);
+        break;
+    case Control::cboUst:
+        if (notification == Notification::Click)
+            cboUst_Click();
+        else if (notification == Notification::Change)
+            cboUst_Change();
+        break;
+    case Control::txtUn:
+        if (notification == Notification::Change)
+            txtUn_Change(index);
+        break;
+    case Control::cboUn:
+        if (notification == Notification::Click)
+            cboUn_Click(index);
+        break;
+    case Control::txtTol:
+        if (notification == Notification::Change)
+            txtTol_Change();
+        break;
+    case Control::txtFrec:
+        if (notification == Notification::Change)
+            txtFrec_Change();
+        break;
+    default: // result fields and labels have no handlers
+        break;
     }
 }
 
 frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view proposed,
                                                  std::size_t caret) {
+    EndNotice();
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, caret};
     const auto [text, caretInText] = ApplyNotation(id, proposed, caret);
     EditedText edited = ApplyUserEdit(field.Text(), text, caretInText, field.Limit());
+    if (edited.pasteRefused) {
+        ShowNotice(PasteTooLongMessage(id, field.Limit().value_or(0)));
+        return {false, edited.caret, true, edited.selected};
+    }
     if (!edited.changed)
         return {false, edited.caret};
-    const std::string typed = edited.text;
-    field.SetText(std::move(edited.text));
-    // Where the handler replaced the text, the caret goes to its end.
-    const std::size_t caretAfter =
-        field.Text() == typed ? edited.caret : CharacterCount(field.Text());
-    return {true, caretAfter};
+    return SetUserText(field, std::move(edited.text), edited.caret);
+}
+
+frmTolvarine::EditOutcome frmTolvarine::UserRestore(ControlId id, std::string_view text,
+                                                    std::size_t caret) {
+    EndNotice();
+    TextField &field = MutableField(id);
+    if (field.ReadOnly() || !field.Shown() || field.Text() == text)
+        return {false, caret};
+    return SetUserText(field, std::string(text), caret);
+}
+
+// Where the handler replaced the text, the caret goes to its end.
+frmTolvarine::EditOutcome frmTolvarine::SetUserText(TextField &field, std::string text,
+                                                    std::size_t caret) {
+    const std::string typed = text;
+    field.SetText(std::move(text));
+    return {true, field.Text() == typed ? caret : CharacterCount(field.Text())};
 }
 
 void frmTolvarine::UserChoose(ControlId id, int entry) {
+    EndNotice();
     m_decimalsFollow.reset();
     MutableList(id).Choose(entry);
 }
 
 void frmTolvarine::UserClick(ControlId id) {
+    EndNotice();
     m_decimalsFollow.reset();
     if (id.control == Control::cmdClear)
         Deliver(id, Notification::Click);

@@ -2,6 +2,7 @@
 
 #include "control_id.h"
 #include "controls.h"
+#include "error_cause.h"
 #include "number_format.h"
 #include "rating_model.h"
 
@@ -12,6 +13,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace window {
 
@@ -34,14 +36,21 @@ public:
 
     // The user's actions, delivered one at a time.
     // An edit of a text field: the field's whole new text with the caret after
-    // what was typed; the limit of the field is applied. Returns whether the
-    // edit changed the field, and where the caret goes in the text the field
-    // holds afterwards (at its end where a handler replaced the text).
+    // what was typed; blanks around a paste go and the limit of the field is
+    // applied. Returns whether the edit changed the field, and where the caret
+    // goes in the text the field holds afterwards (at its end where a handler
+    // replaced the text). A paste too long for the field is refused whole and
+    // says so in the message band until the next action of the user; the
+    // selection it was pasted over is `selected` characters from `caret`.
     struct EditOutcome {
         bool accepted = false;
         std::size_t caret = 0;
+        bool pasteRefused = false;
+        std::size_t selected = 0;
     };
     EditOutcome UserEdit(ControlId field, std::string_view proposed, std::size_t caret);
+    // An undo or redo: a text the field held before comes back whole.
+    EditOutcome UserRestore(ControlId field, std::string_view text, std::size_t caret);
     void UserChoose(ControlId list, int entry);
     void UserClick(ControlId button);
     // A typed character, previewed by the window. Returns true when the key
@@ -78,6 +87,17 @@ private:
 
     void Raise(ControlId id, Notification notification) override;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
+    void RunHandler(ControlId id, Notification notification, std::int16_t *keyAscii);
+    EditOutcome SetUserText(TextField &field, std::string text, std::size_t caret);
+
+    // The message band: the failure of the last computation, or until the
+    // user's next action a notice over it.
+    void ReportError(const ErrorCause &cause);
+    void SetMarks(const std::vector<ControlId> &fields);
+    void ShowNotice(std::string notice);
+    void EndNotice();
+    void RenderBand();
+    SeriesInputs Inputs() const;
 
     // Handlers.
     void Form_Load();
@@ -104,7 +124,7 @@ private:
     // Private procedures of the calculation; the arithmetic is calc's.
     void Recalculate();
     void ComputeResults();
-    void ShowError(const std::string &message);
+    void ClearResults();
     void ScaleCapacitance();
     void ScaleVoltages();
 
@@ -117,6 +137,8 @@ private:
     // The field whose unit letter has just followed its last digit.
     std::optional<ControlId> m_decimalsFollow;
     bool m_endRequested = false;
+    std::string m_failure; // the message of the last failed computation
+    std::string m_notice;
 };
 
 } // namespace window

@@ -5,8 +5,6 @@
 
 #include "conversions.h"
 #include "delivery_observer.h"
-#include "error_message.h"
-#include "runtime_error.h"
 #include "series.h"
 
 #include <array>
@@ -16,31 +14,15 @@ namespace window {
 using runtime::DoubleToText;
 using runtime::IntToText;
 
-// A failed run leaves no value from earlier input and no partial sum on the
-// window, only the message; the error then ends the handler that ran it.
+// An error ends the run where it arises and goes to the handler's dispatcher,
+// which reports it; a good run takes back any message and mark of a failed one.
 void frmTolvarine::Recalculate() {
     if (m_observer)
         m_observer->Recalculated();
-    try {
-        ComputeResults();
-    } catch (const runtime::RuntimeError &error) {
-        ShowError(ErrorMessage(error.kind()));
-        m_rating.Clear();
-        throw;
-    }
-    lblEroare.SetCaption("");
-    lblEroare.SetShown(false);
-}
-
-void frmTolvarine::ShowError(const std::string &message) {
-    txtCst.SetText("");
-    lblUMs.SetCaption("");
-    for (std::size_t k = 0; k < 4; ++k) {
-        txtUs[k].SetText("");
-        txtUMUs[k].SetText("");
-    }
-    lblEroare.SetCaption(message);
-    lblEroare.SetShown(true);
+    ComputeResults();
+    m_failure.clear();
+    SetMarks({});
+    RenderBand();
 }
 
 void frmTolvarine::ComputeResults() {

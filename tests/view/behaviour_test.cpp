@@ -169,17 +169,22 @@ TEST_P(InputField, RefusesASeventhCharacter) {
 
 TEST_P(InputField, RefusesAPasteTooLongWholeAndTrimsBlanks) {
     QLineEdit &edit = Edit(GetParam());
-    TypeInto(GetParam(), "12");
+    QLabel &band = Label("lblEroare");
+    TypeInto(GetParam(), "1234");
     QApplication::clipboard()->setText("345678901");
-    edit.setCursorPosition(1);
+    edit.setSelection(1, 2);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(edit.text(), "12");
-    EXPECT_EQ(edit.cursorPosition(), 1);
+    EXPECT_EQ(edit.text(), "1234");
+    EXPECT_EQ(edit.selectionStart(), 1);
+    EXPECT_EQ(edit.selectedText(), "23");
+    EXPECT_FALSE(band.isHidden());
+    EXPECT_TRUE(band.text().startsWith("Textul lipit este prea lung pentru "));
 
     QApplication::clipboard()->setText("\t 4700\r\n");
     QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(edit.text(), "4700");
+    EXPECT_TRUE(band.isHidden()); // the next edit took the message back
     ExpectWidgetsMirrorModel();
 }
 

@@ -138,4 +138,24 @@ TEST_F(MessageBand, IsAnAlertNamedByItsMessage) {
     EXPECT_FALSE(accessible->state().invisible);
 }
 
+TEST_F(MessageBand, MarksTheInputThatCausedTheErrorUntilTheNextGoodResult) {
+    QLineEdit &c3 = Edit("txtCs(2)");
+    const QPalette unmarked = c3.palette();
+    QApplication::clipboard()->setText("4e-320");
+    c3.setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&c3, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&c3, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_TRUE(Label("lblEroare").text().startsWith("Capacitatea C3 este prea mică"));
+
+    EXPECT_NE(c3.palette().color(QPalette::Base), unmarked.color(QPalette::Base));
+    EXPECT_NE(c3.palette().color(QPalette::Text), unmarked.color(QPalette::Text));
+    for (const char *other : {"txtCs(0)", "txtCs(1)", "txtCs(3)", "txtUst"})
+        EXPECT_EQ(Edit(other).palette().color(QPalette::Base), unmarked.color(QPalette::Base))
+            << other;
+
+    TypeInto("txtCs(2)", "4");
+    EXPECT_TRUE(Label("lblEroare").isHidden());
+    EXPECT_EQ(c3.palette(), unmarked);
+}
+
 } // namespace

@@ -45,6 +45,7 @@ const WindowLayout &Layout() {
         kGrey,
         0x000000,
         0x8B0000,
+        0xFFC8C8,
         kWindowFont,
         {{
             Input("txtCs(0)", Control::txtCs, 0, {480, 780, 855, 360}, Border::Sunken, "C1"),

@@ -92,6 +92,7 @@ struct WindowLayout {
     Rgb background;
     Rgb text;
     Rgb errorText;
+    Rgb markedBackground; // of an input marked as the cause of an error
     FontSpec windowFont;
     std::array<ControlRow, 24> controls;
     std::array<StaticLabelRow, 9> labels;

@@ -1,14 +1,18 @@
 #include "message_band.h"
 
+#include "layout_values.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QLineEdit>
 
 namespace view {
 
 namespace {
 
 const char *const kAlertProperty = "tolvarineAlert";
+const char *const kUnmarkedPalette = "tolvarineUnmarkedPalette";
 
 class AlertLabel final : public QAccessibleWidget {
 public:
@@ -44,6 +48,22 @@ void AnnounceMessage(QLabel &band, bool wasShown) {
     }
     QAccessibleEvent alert(&band, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+void ShowMarked(QLineEdit &edit, bool marked) {
+    const QVariant unmarked = edit.property(kUnmarkedPalette);
+    if (marked == unmarked.isValid())
+        return;
+    if (!marked) {
+        edit.setPalette(unmarked.value<QPalette>());
+        edit.setProperty(kUnmarkedPalette, QVariant());
+        return;
+    }
+    edit.setProperty(kUnmarkedPalette, edit.palette());
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Text, ToColor(Layout().errorText));
+    palette.setColor(QPalette::Base, ToColor(Layout().markedBackground));
+    edit.setPalette(palette);
 }
 
 } // namespace view

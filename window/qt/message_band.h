@@ -1,6 +1,7 @@
 #pragma once
 
 class QLabel;
+class QLineEdit;
 
 namespace view {
 
@@ -13,5 +14,9 @@ void MakeAlert(QLabel &band);
 // accessibility bridge passes on the showing of an alert but not the Alert
 // event.
 void AnnounceMessage(QLabel &band, bool wasShown);
+
+// An input field marked as a cause of the message: red on pink instead of
+// black on green, and back.
+void ShowMarked(QLineEdit &edit, bool marked);
 
 } // namespace view

@@ -225,7 +225,12 @@ void TolvarineWindow::OnEdited(ControlId id, QLineEdit &edit, const QString &tex
     const auto outcome =
         m_form.UserEdit(id, text.toStdString(), CaretInCharacters(text, edit.cursorPosition()));
     Render();
-    edit.setCursorPosition(CaretInUtf16(edit.text(), outcome.caret));
+    const int caret = CaretInUtf16(edit.text(), outcome.caret);
+    if (outcome.selected > 0) // a refused paste: the selection it went over stays
+        edit.setSelection(caret,
+                          CaretInUtf16(edit.text(), outcome.caret + outcome.selected) - caret);
+    else
+        edit.setCursorPosition(caret);
     RecordCaret(id, edit);
 }
 
@@ -233,7 +238,7 @@ void TolvarineWindow::OnEdited(ControlId id, QLineEdit &edit, const QString &tex
 // there.
 void TolvarineWindow::OnRestored(ControlId id, const std::string &text, std::size_t caret) {
     QLineEdit &edit = *m_fields.at(id);
-    m_form.UserEdit(id, text, caret);
+    m_form.UserRestore(id, text, caret);
     Render();
     edit.setCursorPosition(CaretInUtf16(edit.text(), caret));
     RecordCaret(id, edit);

@@ -53,6 +53,7 @@ void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edi
         if (field.ReadOnly())
             ShowLeadingText(edit);
     }
+    ShowMarked(edit, field.Marked());
     RenderShown(edit, field.Shown());
 }
 
