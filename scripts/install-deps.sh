@@ -19,7 +19,7 @@ for group in "$@"; do
                      xvfb xauth xdotool x11-utils imagemagick xclip binutils-mingw-w64-x86-64
                      lintian appstream desktop-file-utils
                      dbus at-spi2-core python3-pyatspi
-                     xclip locales)
+                     locales)
           locales+=(ro_RO en_US) ;;
     quality) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev
                         clang libclang-rt-14-dev gcovr) ;;

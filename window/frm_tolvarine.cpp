@@ -160,12 +160,13 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view 
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, caret};
-    const auto [text, caretInText] = ApplyNotation(id, proposed, caret);
-    EditedText edited = ApplyUserEdit(field.Text(), text, caretInText, field.Limit());
+    const Notation notation = ApplyNotation(id, proposed, caret);
+    EditedText edited = ApplyUserEdit(field.Text(), notation.text, notation.caret, field.Limit());
     if (edited.pasteRefused) {
         ShowNotice(PasteTooLongMessage(id, field.Limit().value_or(0)));
         return {false, edited.caret, true, edited.selected};
     }
+    ChooseUnit(notation);
     if (!edited.changed)
         return {false, edited.caret};
     return SetUserText(field, std::move(edited.text), edited.caret);

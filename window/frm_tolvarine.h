@@ -116,10 +116,17 @@ private:
     void cboUn_Click(std::int16_t Index);
     void txtTol_Change();
     void txtFrec_Change();
-    // Unit letters in a value field: chooses the unit, returns the text and
-    // caret that the edit goes on with.
-    std::pair<std::string, std::size_t> ApplyNotation(ControlId id, std::string_view proposed,
-                                                      std::size_t caret);
+    // Unit letters in a value field: the text and caret that the edit goes on
+    // with, and the unit they name in `list`, chosen by ChooseUnit once the
+    // edit is let in (a paste refused whole changes no unit either).
+    struct Notation {
+        std::string text;
+        std::size_t caret = 0;
+        std::optional<ControlId> list;
+        std::string unit;
+    };
+    Notation ApplyNotation(ControlId id, std::string_view proposed, std::size_t caret);
+    void ChooseUnit(const Notation &notation);
 
     // Private procedures of the calculation; the arithmetic is calc's.
     void Recalculate();

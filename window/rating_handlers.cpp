@@ -27,8 +27,8 @@ void frmTolvarine::txtFrec_Change() {
     ValidateInput(MutableField({Control::txtFrec, 0}));
 }
 
-std::pair<std::string, std::size_t>
-frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed, std::size_t caret) {
+frmTolvarine::Notation frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed,
+                                                   std::size_t caret) {
     const bool decimalsFollow = m_decimalsFollow == id;
     m_decimalsFollow.reset();
     std::optional<ControlId> list;
@@ -39,20 +39,25 @@ frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed, std::size_t
     else if (id.control == Control::txtUn)
         list = ControlId{Control::cboUn, id.index};
     if (!list)
-        return {std::string(proposed), caret};
+        return {std::string(proposed), caret, std::nullopt, {}};
     const UnitKind kind = id.control == Control::txtCs ? UnitKind::Capacitance : UnitKind::Voltage;
     std::optional<NotationEdit> edit =
         ApplyUnitNotation(kind, Field(id).Text(), proposed, caret, decimalsFollow, m_format);
     if (!edit)
-        return {std::string(proposed), caret};
+        return {std::string(proposed), caret, std::nullopt, {}};
     if (edit->decimalsFollow)
         m_decimalsFollow = id;
-    PickList &units = MutableList(*list);
+    return {std::move(edit->text), edit->caret, list, std::move(edit->unit)};
+}
+
+void frmTolvarine::ChooseUnit(const Notation &notation) {
+    if (!notation.list)
+        return;
+    PickList &units = MutableList(*notation.list);
     for (int entry = 0; entry < units.ListCount(); ++entry) {
-        if (units.List(entry) == edit->unit && entry != units.ListIndex())
+        if (units.List(entry) == notation.unit && entry != units.ListIndex())
             units.Choose(entry); // raises the click notification, as a choice by hand
     }
-    return {std::move(edit->text), edit->caret};
 }
 
 } // namespace window

@@ -62,7 +62,8 @@ const NotationCase kNotation[] = {
     {"PastedPointRomanian", true, Cs(3), true, "4.7nF", "4,7", "nF"},
     {"PastedKilovoltsRomanian", true, Ust, true, "1.5 kV", "1,5", "kV"},
     {"PastedRkm", false, Cs(0), true, "4n7", "4.7", "nF"},
-    {"PastedUnitBeforeTheLimit", false, Cs(0), true, "1000.25 pF", "1000.2", "pF"},
+    {"PastedUnitBeforeTheLimit", false, Cs(0), true, "1000.2 nF", "1000.2", "nF"},
+    {"PastedTooLongChangesNoUnit", false, Cs(0), true, "1000.25 nF", "0", "pF"},
 };
 
 class NotationInTheForm : public ::testing::TestWithParam<NotationCase> {};
