@@ -8,50 +8,30 @@ program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 
-skip() {
-    echo "SKIP: $1"
-    exit 77
-}
-for tool in Xvfb xdotool xclip dbus-run-session; do
-    command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps.sh)"
-done
-[ -x /usr/libexec/at-spi-bus-launcher ] || skip "at-spi2-core is not installed"
-"$python" -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is not installed"
-for name in ro_RO en_US; do
-    locale -a | grep -qx "$name.utf8" || skip "no locale $name.UTF-8 (scripts/install-deps.sh)"
-done
-
 # A private session bus, with the accessibility bus on it.
 if [ -z "${TOLVARINE_TEST_SESSION:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus is not installed"; exit 77; }
     exec env TOLVARINE_TEST_SESSION=1 dbus-run-session -- bash "$0" "$@"
 fi
 
-work=$(mktemp -d)
-helpers=()
-program_pid=
-cleanup() {
-    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    for pid in "${helpers[@]}"; do kill "$pid" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$here/xvfb_session.sh"
+require_tools Xvfb xdotool xclip /usr/libexec/at-spi-bus-launcher
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+for name in ro_RO en_US; do
+    if ! locale -a | grep -qx "$name.utf8"; then
+        echo "SKIP: no locale $name.UTF-8 (scripts/install-deps.sh test)"
+        exit 77
+    fi
+done
 
+helpers=()
+trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
 helpers+=($!)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-helpers+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n 1 "$work/display")
+start_xvfb
 
 start() { # <locale>
-    LC_ALL=$1 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" &
-    program_pid=$!
-    local window
-    window=$(timeout 20 xdotool search --sync --name '^ Tolvarine $' | head -n 1)
-    [ -n "$window" ] || { echo "FAIL: no window in $1"; exit 1; }
-    xdotool windowfocus --sync "$window"
-    sleep 0.5
+    start_program "$program" LC_ALL="$1" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 
 stop() {

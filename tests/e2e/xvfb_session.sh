@@ -33,8 +33,11 @@ start_xvfb() {
 }
 
 # Starts the program in an English locale and gives its window the focus.
+# Environment settings after the program's path come on top (LC_ALL=...).
 start_program() {
-    LC_ALL=C.UTF-8 "$1" &
+    local program=$1
+    shift
+    env LC_ALL=C.UTF-8 "$@" "$program" &
     program_pid=$!
     window=$(timeout 20 xdotool search --sync --name '^ Tolvarine $' | head -n 1)
     [ -n "$window" ] || { echo "FAIL: no window named ' Tolvarine '"; exit 1; }
