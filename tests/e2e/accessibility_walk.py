@@ -7,6 +7,8 @@ import time
 
 import pyatspi
 
+from atspi_app import application
+
 # Name: (value, start of the description); None where nothing is expected.
 EXPECTED = {
     "Capacitate echivalentă": ("5", "pF. Rezultat"),
@@ -17,15 +19,6 @@ EXPECTED = {
     "Unitatea C4": ("pF", None),
     "Unitatea tensiunii aplicate": ("V", None),
 }
-
-
-def application():
-    for _ in range(100):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Tolvarine":
-                return app
-        time.sleep(0.1)
-    sys.exit("FAIL: Tolvarine is not on the accessibility bus")
 
 
 def controls(node):

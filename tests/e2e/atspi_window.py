@@ -6,20 +6,11 @@ Usage:
   atspi_window.py listen SECONDS     prints each alert shown in that time
 """
 import sys
-import time
 
 import pyatspi
 from gi.repository import GLib
 
-
-def application():
-    """The program, once it has joined the accessibility bus."""
-    for _ in range(50):
-        for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Tolvarine":
-                return app
-        time.sleep(0.1)
-    sys.exit("no application named Tolvarine on the accessibility bus")
+from atspi_app import application
 
 
 def descendants(node):
