@@ -111,6 +111,12 @@ expect "en, 1,000 pF on a pasted 10 V" "Tensiunea aplicată" 10
 expect "en, 1,000 pF on a pasted 10 V" "Capacitate echivalentă" 1
 expect "en, 1,000 pF on a pasted 10 V" "Tensiunea pe C1" 10
 expect_band "en, the next edit" hidden ""
+# One undo brings back what the program's rewrite to "0" replaced.
+typed x
+keys ctrl+z
+read_fields "Tensiunea aplicată" "Tensiunea pe C1"
+expect "en, undo after a rewrite" "Tensiunea aplicată" 10
+expect "en, undo after a rewrite" "Tensiunea pe C1" 10
 wait "$listener" || true
 if grep -qxF "alert	$too_long" "$work/alerts"; then
     echo "PASS (en, paste too long): the alert was announced on the accessibility bus"
