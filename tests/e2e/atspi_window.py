@@ -49,10 +49,14 @@ def alert():
 
 def listen(seconds):
     def on_showing(event):
-        if event.source.getRole() == pyatspi.ROLE_ALERT and event.detail1 == 1:
+        if (event.type == "object:state-changed:showing" and event.detail1 == 1
+                and event.source.getRole() == pyatspi.ROLE_ALERT):
             print(f"alert\t{event.source.name}", flush=True)
 
-    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
+    # Listening to name changes too keeps the names of the events' sources
+    # current: the client caches them.
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing",
+                                           "object:property-change:accessible-name")
     GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
     print("listening", flush=True)
     pyatspi.Registry.start()
