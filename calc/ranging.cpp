@@ -51,12 +51,11 @@ Step RangeFrom(double value, std::size_t base, std::span<const std::string_view>
         ++unit;
         bound = Mul(bound, kStep);
     }
-    double shown = value;
-    for (std::size_t k = unit; k < base; ++k)
-        shown = Mul(shown, kStep);
-    for (std::size_t k = base; k < unit; ++k)
-        shown = Div(shown, kStep);
-    shown = runtime::RoundDecimals(shown, kDecimals);
+    // The written value moved to that unit in decimal, then rounded: a value
+    // that ends in an exact half of the last decimal shown stays a half there,
+    // where a binary product such as 1.0005E-06 * 1E6 would not.
+    const int powerOfTen = 3 * (static_cast<int>(base) - static_cast<int>(unit));
+    const double shown = runtime::RoundScaledDecimals(value, powerOfTen, kDecimals);
     return StepUp({shown, runtime::DoubleToText(shown, format), unit}, units, format);
 }
 

@@ -158,6 +158,22 @@ const SeriesCase kSeriesCases[] = {
      "0,002",
      "V",
      Result("500", "pF", {"1", "1", "0", "0"}, {"mV", "mV", "", ""})},
+    // An exact half of the last decimal shown goes to the even digit, in
+    // every unit alike (the ranging's table has the other cases).
+    {"HalfOfAThousandthMicrovoltAfterOne",
+     en,
+     {"1", "0", "0", "0"},
+     {"pF", "pF", "pF", "pF"},
+     "1.0005",
+     "uV",
+     Result("1", "pF", {"1", "0", "0", "0"}, {"uV", "", "", ""})},
+    {"HalfOfAMillivoltToEven",
+     en,
+     {"9", "0", "0", "0"},
+     {"uF", "pF", "pF", "pF"},
+     "1.2345",
+     "V",
+     Result("9", "uF", {"1.234", "0", "0", "0"}, {"V", "", "", ""})},
 };
 
 class SeriesTest : public ::testing::TestWithParam<SeriesCase> {};

@@ -71,7 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // Nothing above MV; nothing left below a thousandth of a uV.
                       RangeCase{"999999999.9996", "1000", "MV"},
                       RangeCase{"1E+300", "1E+294", "MV"}, RangeCase{"4E-10", "0", ""},
-                      RangeCase{"1E-300", "0", ""}),
+                      RangeCase{"1E-300", "0", ""},
+                      // An exact half of the last decimal, in decimal, goes to even.
+                      RangeCase{"1.0005E-06", "1", "uV"}, RangeCase{"5E-10", "0", ""},
+                      RangeCase{"0.0010005", "1", "mV"}, RangeCase{"0.0020025", "2.002", "mV"},
+                      RangeCase{"1.2345", "1.234", "V"}, RangeCase{"1002.5", "1.002", "kV"}),
     NameOf);
 
 } // namespace
