@@ -23,8 +23,8 @@ if [ "${2:-}" != --in-session ]; then
     exit $?
 fi
 
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-bus_pid=$!
+source "$here/atspi_bus.sh"
+start_accessibility_bus
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 "$program" &
 program_pid=$!
 trap 'kill "$program_pid" "$bus_pid" 2>/dev/null' EXIT

@@ -15,6 +15,7 @@ if [ -z "${TOLVARINE_TEST_SESSION:-}" ]; then
 fi
 
 source "$here/xvfb_session.sh"
+source "$here/atspi_bus.sh"
 require_tools Xvfb xdotool xclip /usr/libexec/at-spi-bus-launcher
 "$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 for name in ro_RO en_US; do
@@ -26,8 +27,8 @@ done
 
 helpers=()
 trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
-/usr/libexec/at-spi-bus-launcher --launch-immediately &
-helpers+=($!)
+start_accessibility_bus
+helpers+=("$bus_pid")
 start_xvfb
 
 start() { # <locale>

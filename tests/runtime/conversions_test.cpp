@@ -354,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(FrenchCommon, ReadNumberTest,
                          testing::ValuesIn(With(test_support::FrenchFormat(), CommonCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(MiddleDotCommon, ReadNumberTest,
-                         testing::ValuesIn(With(runtime_test::MiddleDotFormat(), CommonCases())),
+                         testing::ValuesIn(With(test_support::MiddleDotFormat(), CommonCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(English, ReadNumberTest,
                          testing::ValuesIn(With(test_support::EnglishFormat(), EnglishCases())),
@@ -366,12 +366,12 @@ INSTANTIATE_TEST_SUITE_P(French, ReadNumberTest,
                          testing::ValuesIn(With(test_support::FrenchFormat(), FrenchCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(MiddleDot, ReadNumberTest,
-                         testing::ValuesIn(With(runtime_test::MiddleDotFormat(), MiddleDotCases())),
+                         testing::ValuesIn(With(test_support::MiddleDotFormat(), MiddleDotCases())),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(DecimalMarks, ReadNumberTest, testing::ValuesIn(DecimalMarkParams()),
                          CaseName);
 INSTANTIATE_TEST_SUITE_P(Ungrouped, ReadNumberTest,
-                         testing::ValuesIn(With(runtime_test::UngroupedFormat(), UngroupedCases())),
+                         testing::ValuesIn(With(test_support::UngroupedFormat(), UngroupedCases())),
                          CaseName);
 
 struct EqualsCase {

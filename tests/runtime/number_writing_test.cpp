@@ -37,7 +37,7 @@ const std::array<NamedFormat, 4> kFormats = {{
     {"English", test_support::EnglishFormat()},
     {"Romanian", test_support::RomanianFormat()},
     {"French", test_support::FrenchFormat()},
-    {"MiddleDot", runtime_test::MiddleDotFormat()},
+    {"MiddleDot", test_support::MiddleDotFormat()},
 }};
 
 // A value and its text in English; the other locales swap the separator.

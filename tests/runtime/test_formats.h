@@ -1,24 +1,13 @@
 #pragma once
 
-// Locales shared by the runtime tests.
+// Texts of numbers in the runtime tests' locales.
 
-#include "number_format.h"
+#include "locale_formats.h"
 
 #include <ostream>
 #include <string>
 
 namespace runtime_test {
-
-// A made-up locale whose separators are both multi-byte: the middle dot U+00B7
-// as decimal separator and the narrow no-break space U+202F as group separator.
-inline runtime::NumberFormat MiddleDotFormat() {
-    return {"\u00B7", "\u202F"};
-}
-
-// A locale with no digit grouping at all.
-inline runtime::NumberFormat UngroupedFormat() {
-    return {".", ""};
-}
 
 // The text with every "." replaced by the locale's decimal separator, so that
 // one expected English text serves every locale.
