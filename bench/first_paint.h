@@ -3,5 +3,6 @@
 class QWidget;
 
 // Ends the application right after `window` has painted its first frame, and
-// prints the time of that paint on the monotonic clock, in milliseconds.
+// prints when that was: on the monotonic clock and in the process's CPU
+// time, both in milliseconds.
 void QuitAfterFirstPaint(QWidget &window);

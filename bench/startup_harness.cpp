@@ -1,54 +1,73 @@
-// Start-up and peak memory of two programs that end after their first
-// painted frame, as the median of a number of runs each, and their ratio.
+// Start-up and peak memory of programs that end after their first painted
+// frame, each against the first one, the baseline.
 //
-//   startup_harness RUNS PROGRAM BASELINE
+//   startup_harness RUNS LABEL=PROGRAM LABEL=PROGRAM...
 //
-// Each run is timed from launch to the first paint, which the program reports
-// on the monotonic clock, and from launch to exit. Peak memory is the child's
-// maximum resident set size. The runs of the two alternate, so that a slow
-// phase of the machine weighs on both alike.
+// Every program runs RUNS times, in rounds that take each program once, in
+// turn forwards and backwards, so that a slow phase of a loaded machine
+// weighs on all alike. A run gives the CPU time (all threads) and the wall
+// time from launch to the first paint, which the program reports, the CPU
+// time of the whole process (user + system, from wait4) and its wall time
+// to exit, and its peak resident memory. For each program and measure the
+// table gives the median, the minimum and the maximum of the runs and the
+// ratio of its median to the baseline's.
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <time.h>
 #include <vector>
 
 namespace {
 
-struct Run {
-    double wallMs = 0;
-    double firstPaintMs = -1;
-    long peakKb = 0;
+enum Measure { PaintCpu, PaintWall, RunCpu, RunWall, PeakMemory, kMeasures };
+
+// Names without spaces, so that a script can pick the rows.
+constexpr std::array<const char *, kMeasures> kNames{"first-paint-cpu-ms", "first-paint-wall-ms",
+                                                     "run-cpu-ms", "run-wall-ms", "peak-rss-kib"};
+
+using Run = std::array<double, kMeasures>;
+
+struct Program {
+    std::string label;
+    std::string path;
+    std::array<std::vector<double>, kMeasures> runs;
 };
 
-struct Sample {
-    std::vector<double> wallMs;
-    std::vector<double> firstPaintMs;
-    std::vector<double> peakKb;
-};
+double Milliseconds(const timespec &t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+double Milliseconds(const timeval &t) {
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_usec) / 1e3;
+}
 
 double Median(std::vector<double> values) {
-    if (values.empty())
-        return 0;
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-bool Launch(const char *program, Run &run) {
+// Reads the number that follows `key` in `text`, or -1.
+double After(const std::string &text, std::string_view key) {
+    const auto at = text.find(key);
+    return at == std::string::npos ? -1 : std::atof(text.c_str() + at + key.size());
+}
+
+// Runs the program once; false unless it painted and exited cleanly.
+bool Launch(const std::string &program, Run &run) {
     int out[2];
     if (pipe(out) != 0)
         return false;
     timespec launched{};
     clock_gettime(CLOCK_MONOTONIC, &launched);
-    const auto start = std::chrono::steady_clock::now();
     const pid_t child = fork();
     if (child < 0)
         return false;
@@ -59,7 +78,7 @@ bool Launch(const char *program, Run &run) {
         dup2(null, STDERR_FILENO);
         close(out[0]);
         close(out[1]);
-        execl(program, program, static_cast<char *>(nullptr));
+        execl(program.c_str(), program.c_str(), static_cast<char *>(nullptr));
         _exit(127);
     }
     close(out[1]);
@@ -73,60 +92,72 @@ bool Launch(const char *program, Run &run) {
     rusage usage{};
     if (wait4(child, &status, 0, &usage) != child)
         return false;
-    run.wallMs =
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    run.peakKb = usage.ru_maxrss;
-    const auto at = output.find("first paint at ");
-    if (at != std::string::npos)
-        run.firstPaintMs =
-            std::atof(output.c_str() + at + 15) - (static_cast<double>(launched.tv_sec) * 1e3 +
-                                                   static_cast<double>(launched.tv_nsec) / 1e6);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.firstPaintMs >= 0;
+    timespec ended{};
+    clock_gettime(CLOCK_MONOTONIC, &ended);
+    run[RunWall] = Milliseconds(ended) - Milliseconds(launched);
+    run[RunCpu] = Milliseconds(usage.ru_utime) + Milliseconds(usage.ru_stime);
+    run[PeakMemory] = static_cast<double>(usage.ru_maxrss);
+    run[PaintWall] = After(output, "first paint at ") - Milliseconds(launched);
+    run[PaintCpu] = After(output, ", cpu ");
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0 && run[PaintCpu] >= 0 &&
+           run[PaintWall] >= 0;
 }
 
-void Add(Sample &sample, const Run &run) {
-    sample.wallMs.push_back(run.wallMs);
-    sample.firstPaintMs.push_back(run.firstPaintMs);
-    sample.peakKb.push_back(static_cast<double>(run.peakKb));
+bool Round(std::vector<Program> &programs, bool backwards, bool counted) {
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        Program &program = programs[backwards ? programs.size() - 1 - i : i];
+        Run run{};
+        if (!Launch(program.path, run)) {
+            std::fprintf(stderr, "%s did not paint and exit cleanly\n", program.path.c_str());
+            return false;
+        }
+        for (int m = 0; counted && m < kMeasures; ++m)
+            program.runs[m].push_back(run[m]);
+    }
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s RUNS PROGRAM BASELINE\n", argv[0]);
+    if (argc < 4 || std::atoi(argv[1]) < 1) {
+        std::fprintf(stderr, "usage: %s RUNS LABEL=BASELINE LABEL=PROGRAM...\n", argv[0]);
         return 2;
     }
     const int runs = std::atoi(argv[1]);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    Sample program;
-    Sample baseline;
-    // One run of each first, uncounted: it fills the file cache.
-    Run warm;
-    if (!Launch(argv[2], warm) || !Launch(argv[3], warm)) {
-        std::fprintf(stderr, "a program did not paint and exit cleanly\n");
-        return 1;
-    }
-    for (int i = 0; i < runs; ++i) {
-        Run a;
-        Run b;
-        if (!Launch(argv[2], a) || !Launch(argv[3], b)) {
-            std::fprintf(stderr, "a program did not paint and exit cleanly\n");
-            return 1;
+    std::vector<Program> programs;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const auto equals = arg.find('=');
+        if (equals == std::string_view::npos) {
+            std::fprintf(stderr, "%s: expected LABEL=PROGRAM\n", argv[i]);
+            return 2;
         }
-        Add(program, a);
-        Add(baseline, b);
+        programs.push_back(
+            {std::string(arg.substr(0, equals)), std::string(arg.substr(equals + 1)), {}});
     }
-    const double wall = Median(program.wallMs) / Median(baseline.wallMs);
-    const double paint = Median(program.firstPaintMs) / Median(baseline.firstPaintMs);
-    const double peak = Median(program.peakKb) / Median(baseline.peakKb);
-    std::printf("%-36s %12s %12s %8s\n", "median of runs", "program", "minimal", "ratio");
-    std::printf("%-36s %12.1f %12.1f %8.3f\n", "launch to exit after first paint, ms",
-                Median(program.wallMs), Median(baseline.wallMs), wall);
-    std::printf("%-36s %12.1f %12.1f %8.3f\n", "launch to first paint, ms",
-                Median(program.firstPaintMs), Median(baseline.firstPaintMs), paint);
-    std::printf("%-36s %12.0f %12.0f %8.3f\n", "peak resident memory, KiB", Median(program.peakKb),
-                Median(baseline.peakKb), peak);
-    std::printf("runs: %d each\n", runs);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // One round first, uncounted: it fills the file cache.
+    if (!Round(programs, false, false))
+        return 1;
+    for (int round = 0; round < runs; ++round) {
+        if (!Round(programs, round % 2 == 1, true))
+            return 1;
+    }
+
+    std::printf("%-12s %-20s %10s %10s %10s %8s\n", "program", "measure", "median", "min", "max",
+                "ratio");
+    for (const Program &program : programs) {
+        for (int m = 0; m < kMeasures; ++m) {
+            const auto &values = program.runs[m];
+            const double median = Median(values);
+            std::printf("%-12s %-20s %10.1f %10.1f %10.1f %8.3f\n", program.label.c_str(),
+                        kNames[m], median, *std::min_element(values.begin(), values.end()),
+                        *std::max_element(values.begin(), values.end()),
+                        median / Median(programs.front().runs[m]));
+        }
+    }
+    std::printf("runs: %d of each, interleaved; ratio: median against %s's median\n", runs,
+                programs.front().label.c_str());
     return 0;
 }

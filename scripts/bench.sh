@@ -1,57 +1,124 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in Release (build/bench) and prints their results
-# beside the targets: one recalculation, the conversions, a keystroke through
-# the model and through the Qt window, and the start-up and peak memory of
-# the window against a minimal Qt Widgets window (median of 20 runs each, or
-# BENCH_RUNS). Nothing is asserted: a missed target is reported, not failed.
+# Builds the benchmarks in Release and prints one table: each measure, its
+# value (median and spread), its target and whether the target holds. Nothing
+# is asserted: a missed target is reported, not failed.
+#
+# Times are CPU time, so that other work on the machine weighs little: the
+# median of BENCH_REPETITIONS repetitions (10) of each Google Benchmark, with
+# their standard deviation. Start-up and peak memory are ratios of medians
+# against a minimal Qt Widgets window of the same size, over BENCH_RUNS runs
+# (20) of each program, interleaved; the spread is the range of the runs.
+#
+# BENCH_BUILD  the build directory (build/rel)
+# BENCH_BEFORE the build directory of an earlier tree, built the same way with
+#              this bench/ folder: its figures are measured in the same run,
+#              its start-up interleaved with ours, and shown beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build=build/bench
+build="${BENCH_BUILD:-build/rel}"
+before="${BENCH_BEFORE:-}"
 runs="${BENCH_RUNS:-20}"
+repetitions="${BENCH_REPETITIONS:-10}"
+targets=(core_bench view_bench first_paint_tolvarine first_paint_minimal startup_harness)
 
 scripts/install-deps.sh build quality
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVARINE_BENCH=ON \
-    -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target core_bench view_bench first_paint_tolvarine \
-    first_paint_minimal startup_harness
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVARINE_BENCH=ON -DBUILD_TESTING=OFF \
+    "${launcher[@]}" >/dev/null
+cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+if [ -n "$before" ]; then
+    cmake --build "$before" -j2 --target core_bench view_bench first_paint_tolvarine >/dev/null
+fi
 
+results="$build/bench-results"
+mkdir -p "$results"
 export QT_QPA_PLATFORM=offscreen
-"$build/bench/core_bench" --benchmark_out="$build/core.csv" --benchmark_out_format=csv
-"$build/bench/view_bench" --benchmark_out="$build/view.csv" --benchmark_out_format=csv
-"$build/bench/startup_harness" "$runs" "$build/bench/first_paint_tolvarine" \
-    "$build/bench/first_paint_minimal" | tee "$build/startup.txt"
 
-# Time per operation in microseconds, from the CSV that Google Benchmark
-# writes (name, iterations, real_time, cpu_time, time_unit, ...).
-micros() {
-    awk -F, -v name="\"$2\"" '$1 == name {
+# Google Benchmark's median and standard deviation of the repetitions, as CSV.
+repeat() {
+    "$1" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
+        --benchmark_out="$2" --benchmark_out_format=csv >/dev/null
+}
+sides=(after)
+[ -n "$before" ] && sides+=(before)
+for side in "${sides[@]}"; do
+    dir="$build"
+    [ "$side" = before ] && dir="$before"
+    echo "Google Benchmark, $side: $repetitions repetitions each"
+    repeat "$dir/bench/core_bench" "$results/core-$side.csv"
+    repeat "$dir/bench/view_bench" "$results/view-$side.csv"
+done
+
+programs=("minimal=$build/bench/first_paint_minimal" "tolvarine=$build/bench/first_paint_tolvarine")
+[ -n "$before" ] && programs+=("before=$before/bench/first_paint_tolvarine")
+"$build/bench/startup_harness" "$runs" "${programs[@]}" | tee "$results/startup.txt"
+
+# The CPU time of a benchmark in microseconds: its median, or its spread.
+cpu() { # side benchmark statistic
+    local file="$results/core-$1.csv"
+    grep -q "\"$2_$3\"" "$file" || file="$results/view-$1.csv"
+    awk -F, -v name="\"$2_$3\"" '$1 == name {
         factor = ($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : 1
-        printf "%.3f", $3 * factor }' "$1"
+        printf "%.3f", $4 * factor }' "$file"
 }
-ratio() {
-    awk -v row="$1" 'index($0, row) == 1 { print $NF }' "$build/startup.txt"
-}
-verdict() { awk -v value="$1" -v limit="$2" 'BEGIN { print (value + 0 <= limit + 0) ? "met" : "MISSED" }'; }
+cpuCell() { printf '%s us +- %s' "$(cpu "$1" "$2" median)" "$(cpu "$1" "$2" stddev)"; }
 
-recalc=$(micros "$build/core.csv" BM_Recalculate)
-keyModel=$(micros "$build/core.csv" BM_KeystrokeModel)
-keyQt=$(micros "$build/view.csv" BM_KeystrokeQtWindow)
-keyQtPaint=$(micros "$build/view.csv" BM_KeystrokeQtWindowPainted)
-toText=$(micros "$build/core.csv" BM_DoubleToText)
-toDouble=$(micros "$build/core.csv" BM_TextToDouble)
-startRatio=$(ratio "launch to first paint")
-wallRatio=$(ratio "launch to exit")
-memRatio=$(ratio "peak resident memory")
+# A start-up measure of a program: its ratio to the minimal window, or a cell
+# with the ratio, its median and range, and the minimal window's median.
+startup() { # program measure column
+    awk -v p="$1" -v m="$2" -v c="$3" '$1 == p && $2 == m { print $c }' "$results/startup.txt"
+}
+ratioCell() { # program measure scale unit
+    awk -v p="$1" -v m="$2" -v s="$3" -v u="$4" '
+        $2 == m && $1 == "minimal" { base = $3 / s }
+        $2 == m && $1 == p { ratio = $6; median = $3 / s; low = $4 / s; high = $5 / s }
+        END { printf "%.3fx %.1f [%.1f-%.1f] vs %.1f %s", ratio, median, low, high, base, u }' \
+        "$results/startup.txt"
+}
+
+holds() { awk -v value="$1" -v limit="$2" 'BEGIN { print (value + 0 <= limit + 0) ? "yes" : "NO" }'; }
+
+columns='%-40s %-38s %-38s %-7s %s\n'
+row() { # measure after before target holds
+    if [ -n "$before" ]; then
+        printf "$columns" "$1" "$3" "$2" "$4" "$5"
+    else
+        printf '%-40s %-38s %-7s %s\n' "$1" "$2" "$4" "$5"
+    fi
+}
+gbRow() { # label benchmark target-us
+    local verdict=-
+    [ "$3" != - ] && verdict=$(holds "$(cpu after "$2" median)" "$3")
+    local target=-
+    [ "$3" != - ] && target="$3 us"
+    row "$1" "$(cpuCell after "$2")" "$([ -n "$before" ] && cpuCell before "$2")" "$target" "$verdict"
+}
+startupRow() { # label measure scale unit target-ratio
+    local verdict=-
+    [ "$5" != - ] && verdict=$(holds "$(startup tolvarine "$2" 6)" "$5")
+    local target=-
+    [ "$5" != - ] && target="${5}x"
+    row "$1" "$(ratioCell tolvarine "$2" "$3" "$4")" \
+        "$([ -n "$before" ] && ratioCell before "$2" "$3" "$4")" "$target" "$verdict"
+}
 
 echo
-printf '%-44s %14s %10s %8s\n' "measure" "value" "target" "verdict"
-printf '%-44s %11s us %10s %8s\n' "Recalculate, four capacitances" "$recalc" "5 us" "$(verdict "$recalc" 5)"
-printf '%-44s %11s us %10s %8s\n' "TextToDouble (with IsNumber)" "$toDouble" "-" "-"
-printf '%-44s %11s us %10s %8s\n' "DoubleToText" "$toText" "-" "-"
-printf '%-44s %11s us %10s %8s\n' "keystroke through the model" "$keyModel" "-" "-"
-printf '%-44s %11s us %10s %8s\n' "keystroke through the Qt window" "$keyQt" "200 us" "$(verdict "$keyQt" 200)"
-printf '%-44s %11s us %10s %8s\n' "keystroke through the Qt window, painted" "$keyQtPaint" "-" "-"
-printf '%-44s %13sx %10s %8s\n' "start-up to first paint vs minimal" "$startRatio" "1.25x" "$(verdict "$startRatio" 1.25)"
-printf '%-44s %13sx %10s %8s\n' "launch to exit after first paint vs minimal" "$wallRatio" "-" "-"
-printf '%-44s %13sx %10s %8s\n' "peak memory vs minimal" "$memRatio" "1.15x" "$(verdict "$memRatio" 1.15)"
+if [ -n "$before" ]; then
+    printf "$columns" "measure (CPU time unless told)" "before" "after" "target" "holds"
+else
+    printf '%-40s %-38s %-7s %s\n' "measure (CPU time unless told)" "value (median, spread)" \
+        "target" "holds"
+fi
+gbRow "Recalculate, four capacitances" BM_Recalculate 1.6
+gbRow "TextToDouble with IsNumber" BM_TextToDouble -
+gbRow "DoubleToText" BM_DoubleToText -
+gbRow "keystroke through the model" BM_KeystrokeModel -
+gbRow "keystroke through the Qt window" BM_KeystrokeQtWindow -
+gbRow "keystroke through the Qt window, painted" BM_KeystrokeQtWindowPainted 80
+startupRow "start-up to first paint vs minimal" first-paint-cpu-ms 1 ms 1.08
+startupRow "  the same, wall time" first-paint-wall-ms 1 ms -
+startupRow "whole run, user + system, vs minimal" run-cpu-ms 1 ms -
+startupRow "peak memory (max RSS) vs minimal" peak-rss-kib 1024 MiB 1.06
+echo "spread: +- the standard deviation of the repetitions; [the range of the runs]"
