@@ -4,6 +4,7 @@
 #include "app_icon.h"
 #include "caret.h"
 #include "circuit_frame.h"
+#include "covered_edges.h"
 #include "field_undo.h"
 #include "key_preview.h"
 #include "layout_values.h"
@@ -83,6 +84,7 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     });
     BuildControls();
     BuildStaticLabels();
+    MaskCoveredEdges(*m_frame);
     SetFocusOrder();
     BuildRatingCheck();
     Render();

@@ -1,0 +1,79 @@
+// What a keystroke repaints: only the widgets whose content changed, and
+// the window it leaves on screen is the one a whole repaint draws. The
+// screen's copy is compared at the scale of 1 only, where it is not resized.
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
+
+#include <set>
+
+namespace {
+
+// The names of the widgets that paint, as the event loop flushes a change.
+class PaintedWidgets final : public QObject {
+public:
+    explicit PaintedWidgets(QWidget &window) {
+        for (QWidget *widget : window.findChildren<QWidget *>())
+            widget->installEventFilter(this);
+    }
+    std::set<QString> names;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint)
+            names.insert(watched->objectName());
+        return false;
+    }
+};
+
+class KeystrokeRepaint : public WindowTest {
+protected:
+    void SetUp() override {
+        m_flashTime = QApplication::cursorFlashTime();
+        QApplication::setCursorFlashTime(0); // a caret that stays, for grabs
+        WindowTest::SetUp();
+        TypeInto("txtCs(0)", "10");
+        TypeInto("txtCs(1)", "22");
+        TypeInto("txtCs(2)", "470");
+        TypeInto("txtUst", "230");
+        Edit("txtCs(0)").end(false);
+        Flush();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        QApplication::setCursorFlashTime(m_flashTime);
+    }
+    void Flush() { QCoreApplication::processEvents(); }
+    void Press(Qt::Key key) {
+        QTest::keyClick(&Edit("txtCs(0)"), key);
+        Flush();
+    }
+
+private:
+    int m_flashTime = 0;
+};
+
+TEST_F(KeystrokeRepaint, LeaveTheWindowAsAWholeRepaintDrawsIt) {
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_7}) {
+        Press(key);
+        const QImage onScreen = Window().screen()->grabWindow(Window().winId()).toImage();
+        const QImage whole = Window().grab().toImage();
+        EXPECT_EQ(onScreen.convertToFormat(whole.format()), whole) << "after key " << key;
+    }
+}
+
+TEST_F(KeystrokeRepaint, RepaintOnlyTheFieldsThatChangedAndTheFrameBehindThem) {
+    const PaintedWidgets painted(Window());
+    Press(Qt::Key_5);
+    // The voltage units of the first three capacitors stay "V": their
+    // neighbours' new values must not repaint them.
+    for (const char *name : {"txtUMUs(0)", "txtUMUs(1)", "txtUMUs(2)", "txtCs(1)", "txtUst"})
+        EXPECT_EQ(painted.names.count(name), 0u) << name;
+    for (const char *name : {"txtCs(0)", "txtCst", "txtUs(0)", "txtUs(2)", "fraSerie"})
+        EXPECT_EQ(painted.names.count(name), 1u) << name;
+}
+
+} // namespace
