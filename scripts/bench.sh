@@ -36,10 +36,11 @@ results="$build/bench-results"
 mkdir -p "$results"
 export QT_QPA_PLATFORM=offscreen
 
-# Google Benchmark's median and standard deviation of the repetitions, as CSV.
+# Google Benchmark's median and standard deviation of the repetitions, as
+# CSV; its report, errors included, goes to a log beside it.
 repeat() {
     "$1" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-        --benchmark_out="$2" --benchmark_out_format=csv >/dev/null
+        --benchmark_out="$2" --benchmark_out_format=csv >"${2%.csv}.log" 2>&1
 }
 sides=(after)
 [ -n "$before" ] && sides+=(before)
@@ -122,3 +123,4 @@ startupRow "  the same, wall time" first-paint-wall-ms 1 ms -
 startupRow "whole run, user + system, vs minimal" run-cpu-ms 1 ms -
 startupRow "peak memory (max RSS) vs minimal" peak-rss-kib 1024 MiB 1.06
 echo "spread: +- the standard deviation of the repetitions; [the range of the runs]"
+echo "reports: $results"
