@@ -57,11 +57,20 @@ private:
 };
 
 TEST_F(KeystrokeRepaint, LeaveTheWindowAsAWholeRepaintDrawsIt) {
-    for (const Qt::Key key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_7}) {
-        Press(key);
+    const auto expectAsWhole = [this](const char *step) {
         const QImage onScreen = Window().screen()->grabWindow(Window().winId()).toImage();
         const QImage whole = Window().grab().toImage();
-        EXPECT_EQ(onScreen.convertToFormat(whole.format()), whole) << "after key " << key;
+        EXPECT_EQ(onScreen.convertToFormat(whole.format()), whole) << step;
+    };
+    for (const Qt::Key key : {Qt::Key_5, Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_7}) {
+        Press(key);
+        expectAsWhole("after a key");
+    }
+    // The focus frame of a result field, and its removal, beside its unit.
+    for (const char *field : {"txtUs(0)", "txtUMUs(0)", "txtCs(0)"}) {
+        Edit(field).setFocus(Qt::TabFocusReason);
+        Flush();
+        expectAsWhole(field);
     }
 }
 
