@@ -41,6 +41,14 @@ void KeepPopupColours(QComboBox &combo) {
     new PopupColours(combo);
 }
 
+void ListBox::showPopup() {
+    if (!m_keepsColours) {
+        KeepPopupColours(*this);
+        m_keepsColours = true;
+    }
+    QComboBox::showPopup();
+}
+
 void FieldEdit::paintEvent(QPaintEvent *event) {
     QLineEdit::paintEvent(event);
     if (!hasFocus() || hasFrame())

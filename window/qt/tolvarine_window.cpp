@@ -160,10 +160,9 @@ QLineEdit *TolvarineWindow::BuildField(const ControlRow &row, QWidget &parent) {
 }
 
 QComboBox *TolvarineWindow::BuildList(const ControlRow &row, QWidget &parent) {
-    auto *combo = new QComboBox(&parent);
+    auto *combo = new ListBox(&parent);
     Place(*combo, row);
     combo->setEditable(false);
-    KeepPopupColours(*combo);
     const window::PickList &list = m_form.List(row.id);
     for (int entry = 0; entry < list.ListCount(); ++entry)
         combo->addItem(QString::fromStdString(list.List(entry)));
