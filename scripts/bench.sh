@@ -4,15 +4,16 @@
 # is asserted: a missed target is reported, not failed.
 #
 # Times are CPU time, so that other work on the machine weighs little: the
-# median of BENCH_REPETITIONS repetitions (10) of each Google Benchmark, with
-# their standard deviation. Start-up and peak memory are ratios of medians
-# against a minimal Qt Widgets window of the same size, over BENCH_RUNS runs
-# (20) of each program, interleaved; the spread is the range of the runs.
+# median of BENCH_REPETITIONS runs (10) of each Google Benchmark, with their
+# standard deviation. Start-up and peak memory are ratios of medians against
+# a minimal Qt Widgets window of the same size, over BENCH_RUNS runs (20) of
+# each program; the spread is the range of the runs. Runs of an earlier tree
+# and of this one are interleaved.
 #
 # BENCH_BUILD  the build directory (build/rel)
 # BENCH_BEFORE the build directory of an earlier tree, built the same way with
 #              this bench/ folder: its figures are measured in the same run,
-#              its start-up interleaved with ours, and shown beside them.
+#              interleaved with ours, and shown beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -33,38 +34,48 @@ if [ -n "$before" ]; then
 fi
 
 results="$build/bench-results"
+rm -rf "$results"
 mkdir -p "$results"
 export QT_QPA_PLATFORM=offscreen
 
-# Google Benchmark's median and standard deviation of the repetitions, as
-# CSV; its report, errors included, goes to a log beside it.
-repeat() {
-    "$1" --benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true \
-        --benchmark_out="$2" --benchmark_out_format=csv >"${2%.csv}.log" 2>&1
-}
+# Each round runs every Google Benchmark once on each side, the sides in turn
+# forwards and backwards, so that the machine's load weighs on both alike;
+# the CSV of each run is kept, its report (errors included) logged.
 sides=(after)
 [ -n "$before" ] && sides+=(before)
-for side in "${sides[@]}"; do
-    dir="$build"
-    [ "$side" = before ] && dir="$before"
-    echo "Google Benchmark, $side: $repetitions repetitions each"
-    repeat "$dir/bench/core_bench" "$results/core-$side.csv"
-    repeat "$dir/bench/view_bench" "$results/view-$side.csv"
+echo "Google Benchmark: $repetitions rounds of ${sides[*]}"
+for ((round = 1; round <= repetitions; round++)); do
+    order=("${sides[@]}")
+    [ $((round % 2)) -eq 0 ] && [ -n "$before" ] && order=(before after)
+    for side in "${order[@]}"; do
+        dir="$build"
+        [ "$side" = before ] && dir="$before"
+        for bench in core_bench view_bench; do
+            "$dir/bench/$bench" --benchmark_out="$results/$bench-$side-$round.csv" \
+                --benchmark_out_format=csv >>"$results/$bench-$side.log" 2>&1
+        done
+    done
 done
 
 programs=("minimal=$build/bench/first_paint_minimal" "tolvarine=$build/bench/first_paint_tolvarine")
 [ -n "$before" ] && programs+=("before=$before/bench/first_paint_tolvarine")
 "$build/bench/startup_harness" "$runs" "${programs[@]}" | tee "$results/startup.txt"
 
-# The CPU time of a benchmark in microseconds: its median, or its spread.
-cpu() { # side benchmark statistic
-    local file="$results/core-$1.csv"
-    grep -q "\"$2_$3\"" "$file" || file="$results/view-$1.csv"
-    awk -F, -v name="\"$2_$3\"" '$1 == name {
-        factor = ($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : 1
-        printf "%.3f", $4 * factor }' "$file"
+# The CPU time of a benchmark over the rounds, in microseconds: "median +-
+# standard deviation", or with `median` the median alone.
+cpuOf() { # side benchmark [median]
+    cat "$results"/*_bench-"$1"-*.csv | awk -F, -v name="\"$2\"" '$1 == name {
+        print $4 * (($5 == "ns") ? 0.001 : ($5 == "ms") ? 1000 : 1) }' | sort -g |
+        awk -v only="${3:-}" '
+            { x[++n] = $1; sum += $1 }
+            END {
+                if (n == 0) { printf "?"; exit }
+                median = (n % 2) ? x[(n + 1) / 2] : (x[n / 2] + x[n / 2 + 1]) / 2
+                for (i = 1; i <= n; ++i) square += (x[i] - sum / n) ^ 2
+                if (only == "median") printf "%.3f", median
+                else printf "%.3f us +- %.3f", median, (n > 1) ? sqrt(square / (n - 1)) : 0 }'
 }
-cpuCell() { printf '%s us +- %s' "$(cpu "$1" "$2" median)" "$(cpu "$1" "$2" stddev)"; }
+cpuCell() { cpuOf "$1" "$2"; }
 
 # A start-up measure of a program: its ratio to the minimal window, or a cell
 # with the ratio, its median and range, and the minimal window's median.
@@ -91,7 +102,7 @@ row() { # measure after before target holds
 }
 gbRow() { # label benchmark target-us
     local verdict=-
-    [ "$3" != - ] && verdict=$(holds "$(cpu after "$2" median)" "$3")
+    [ "$3" != - ] && verdict=$(holds "$(cpuOf after "$2" median)" "$3")
     local target=-
     [ "$3" != - ] && target="$3 us"
     row "$1" "$(cpuCell after "$2")" "$([ -n "$before" ] && cpuCell before "$2")" "$target" "$verdict"
@@ -122,5 +133,5 @@ startupRow "start-up to first paint vs minimal" first-paint-cpu-ms 1 ms 1.08
 startupRow "  the same, wall time" first-paint-wall-ms 1 ms -
 startupRow "whole run, user + system, vs minimal" run-cpu-ms 1 ms -
 startupRow "peak memory (max RSS) vs minimal" peak-rss-kib 1024 MiB 1.06
-echo "spread: +- the standard deviation of the repetitions; [the range of the runs]"
+echo "spread: +- the standard deviation of the benchmark runs; [the range of the start-up runs]"
 echo "reports: $results"
