@@ -110,7 +110,8 @@ void InstallListAccessibility() {
 }
 
 void DescribeResults(const window::frmTolvarine &form,
-                     const std::map<ControlId, QLineEdit *> &fields) {
+                     const std::map<ControlId, QLineEdit *> &fields,
+                     std::map<ControlId, std::string> &describedUnits) {
     // A result and the field that shows its unit, of the same index; the
     // rating margin describes itself (RenderMargin).
     static const std::pair<Control, Control> kUnitFields[] = {
@@ -119,19 +120,22 @@ void DescribeResults(const window::frmTolvarine &form,
         {Control::txtQ, Control::txtUMQ},         {Control::txtWt, Control::txtUMWt},
         {Control::txtXc, Control::txtUMXc},       {Control::txtI, Control::txtUMI},
     };
+    static const std::string kNoUnit;
     for (const auto &[id, edit] : fields) {
-        if (!form.Field(id).ReadOnly() || id.control == Control::txtMarja)
+        if (!edit->isReadOnly() || id.control == Control::txtMarja)
             continue;
-        std::string unit;
+        const std::string *unit = &kNoUnit;
         if (id.control == Control::txtCst)
-            unit = form.LabelOf({Control::lblUMs, 0}).Caption();
+            unit = &form.LabelOf({Control::lblUMs, 0}).Caption();
         for (const auto &[value, unitField] : kUnitFields) {
             if (id.control == value)
-                unit = form.Field({unitField, id.index}).Text();
+                unit = &form.Field({unitField, id.index}).Text();
         }
-        const QString description = ResultDescription(unit);
-        if (edit->accessibleDescription() != description)
-            edit->setAccessibleDescription(description);
+        const auto [described, isNew] = describedUnits.try_emplace(id, *unit);
+        if (!isNew && described->second == *unit)
+            continue;
+        described->second = *unit;
+        edit->setAccessibleDescription(ResultDescription(*unit));
     }
 }
 

@@ -6,6 +6,7 @@
 #endif
 
 #include <map>
+#include <string>
 
 class QLineEdit;
 
@@ -19,8 +20,11 @@ void InstallListAccessibility();
 
 // Describes each result field as a read-only result, led by the unit that
 // stands beside it ("nF. Rezultat, numai pentru citire."), so that a screen
-// reader says the value with its unit.
+// reader says the value with its unit. `describedUnits` holds the unit each
+// field was last described with: a field is described again only when its
+// unit has changed.
 void DescribeResults(const window::frmTolvarine &form,
-                     const std::map<window::ControlId, QLineEdit *> &fields);
+                     const std::map<window::ControlId, QLineEdit *> &fields,
+                     std::map<window::ControlId, std::string> &describedUnits);
 
 } // namespace view

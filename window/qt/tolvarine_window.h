@@ -12,6 +12,8 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
+#include <string>
 
 class QComboBox;
 class QLabel;
@@ -71,7 +73,7 @@ private:
     // Shows the model's state; changes only what differs, with the widgets'
     // signals blocked, so that no handler of the model runs again.
     void Render();
-    void RenderField(const window::TextField &field, QLineEdit &edit);
+    void RenderField(window::ControlId id, const window::TextField &field, QLineEdit &edit);
     void RenderList(const window::PickList &list, QComboBox &combo);
     void RenderLabel(window::ControlId id, const window::Label &label, QLabel &widget);
 
@@ -91,6 +93,9 @@ private:
     std::map<window::ControlId, QComboBox *> m_lists;
     std::map<window::ControlId, QLabel *> m_labels;
     std::map<window::ControlId, QRect> m_labelRects; // from the table, in pixels
+    // What the widgets show already, so that a render sets only what changed.
+    std::set<window::ControlId> m_markedFields;
+    std::map<window::ControlId, std::string> m_describedUnits;
     QPushButton *m_clear = nullptr;
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;

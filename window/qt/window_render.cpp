@@ -30,8 +30,9 @@ void RenderShown(QWidget &widget, bool shown) {
 void TolvarineWindow::Render() {
     for (const auto &[id, edit] : m_fields) {
         if (id.control != Control::txtMarja) // shown with its state below
-            RenderField(m_form.Field(id), *edit);
-        RecordCaret(id, *edit); // a change that the program made can be undone too
+            RenderField(id, m_form.Field(id), *edit);
+        if (!edit->isReadOnly())
+            RecordCaret(id, *edit); // a change that the program made can be undone too
     }
     for (const auto &[id, combo] : m_lists)
         RenderList(m_form.List(id), *combo);
@@ -41,11 +42,11 @@ void TolvarineWindow::Render() {
         QString::fromStdString(m_form.ButtonOf({window::Control::cmdClear, 0}).Caption());
     if (m_clear->text() != caption)
         m_clear->setText(caption);
-    DescribeResults(m_form, m_fields);
+    DescribeResults(m_form, m_fields, m_describedUnits);
     RenderRatingCheck();
 }
 
-void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edit) {
+void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, QLineEdit &edit) {
     const QString text = QString::fromStdString(field.Text());
     if (edit.text() != text) {
         const QSignalBlocker blocker(edit);
@@ -53,7 +54,13 @@ void TolvarineWindow::RenderField(const window::TextField &field, QLineEdit &edi
         if (field.ReadOnly())
             ShowLeadingText(edit);
     }
-    ShowMarked(edit, field.Marked());
+    if (field.Marked() != m_markedFields.contains(id)) {
+        ShowMarked(edit, field.Marked());
+        if (field.Marked())
+            m_markedFields.insert(id);
+        else
+            m_markedFields.erase(id);
+    }
     RenderShown(edit, field.Shown());
 }
 
