@@ -117,6 +117,22 @@ TEST_F(LongResult, ShowsItsLeadingDigitsAndItsWholeTextAsTooltip) {
     EXPECT_EQ(Edit("txtCst").toolTip(), "");
 }
 
+// The tooltip follows each new result, also after a long one was painted.
+TEST_F(LongResult, TooltipFollowsEachNewResult) {
+    for (const char *field : {"txtCs(0)", "txtCs(1)", "txtCs(2)"})
+        TypeInto(field, "3");
+    QLineEdit &result = Edit("txtUs(0)");
+    const std::pair<const char *, bool> voltages[] = {
+        {"1e300", true}, {"2e300", true}, {"3", false}, {"1e300", true}};
+    for (const auto &[voltage, tooltip] : voltages) {
+        QApplication::clipboard()->setText(voltage);
+        QTest::keyClick(&Edit("txtUst"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(&Edit("txtUst"), Qt::Key_V, Qt::ControlModifier);
+        result.repaint();
+        EXPECT_EQ(result.toolTip(), tooltip ? result.text() : QString()) << voltage;
+    }
+}
+
 using MessageBand = WindowTest;
 
 // Screen readers get the message as an alert: what the accessibility bridge

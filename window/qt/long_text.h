@@ -9,7 +9,7 @@ namespace view {
 // field's tooltip while it does not fit (none while it does).
 void ShowLeadingText(QLineEdit &edit);
 
-// Whether the field's text fits its width whole.
-bool TextFits(const QLineEdit &edit);
+// Whether the field's text, `textWidth` pixels wide, fits its width whole.
+bool TextFits(const QLineEdit &edit, int textWidth);
 
 } // namespace view
