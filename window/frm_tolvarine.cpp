@@ -207,6 +207,11 @@ bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
     return !m_endRequested && keyAscii != 0;
 }
 
+void frmTolvarine::UserShowPanel(bool open) {
+    if (open != m_rating.Open())
+        m_rating.SetOpen(open, m_format);
+}
+
 const TextField &frmTolvarine::Field(ControlId id) const {
     return const_cast<frmTolvarine *>(this)->MutableField(id);
 }

@@ -56,6 +56,10 @@ public:
     // A typed character, previewed by the window. Returns true when the key
     // goes on to the control that has the focus.
     bool UserKeyPress(std::int16_t keyAscii);
+    // Opens or closes the rating check's panel; it opens showing the check
+    // of the current input.
+    void UserShowPanel(bool open);
+    bool PanelOpen() const { return m_rating.Open(); }
 
     // Set once Esc has asked the program to end; the program's shell ends it.
     bool EndRequested() const { return m_endRequested; }

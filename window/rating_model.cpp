@@ -118,6 +118,11 @@ void RatingModel::ResetInputs() {
 }
 
 void RatingModel::Clear() {
+    ClearResults();
+    m_chain.reset();
+}
+
+void RatingModel::ClearResults() {
     for (const ArrayOf &row : kArrays) {
         if (row.control != Control::txtUn) {
             for (TextField &field : this->*row.member)
@@ -142,21 +147,35 @@ double RatingModel::Number(const TextField &field, const runtime::NumberFormat &
 
 void RatingModel::Update(const std::array<double, 4> &picofarads, double volts,
                          const runtime::NumberFormat &format) {
-    Clear();
+    m_chain = Chain{picofarads, volts};
+    if (m_open)
+        Check(*m_chain, format);
+}
+
+void RatingModel::SetOpen(bool open, const runtime::NumberFormat &format) {
+    m_open = open;
+    if (open && m_chain)
+        Check(*m_chain, format);
+    else
+        ClearResults();
+}
+
+void RatingModel::Check(const Chain &chain, const runtime::NumberFormat &format) {
+    ClearResults();
     try {
         calc::RatingInput input;
         for (std::size_t k = 0; k < 4; ++k) {
-            input.capacitors[k].picofarads = picofarads[k];
+            input.capacitors[k].picofarads = chain.picofarads[k];
             input.capacitors[k].ratedVolts =
                 calc::ToVolts(Number(txtUn[k], format), cboUn[k].Text());
         }
-        input.volts = volts;
+        input.volts = chain.volts;
         input.tolerance = runtime::Div(Number(txtTol, format), 100);
         input.hertz = Number(txtFrec, format);
         if (const auto result = calc::CheckRatings(input))
             Show(*result, format);
     } catch (const runtime::RuntimeError &error) {
-        Clear();
+        ClearResults();
         lblVerificare.SetCaption(ErrorMessage(error.kind()));
         lblVerificare.SetShown(true);
     }
@@ -178,7 +197,7 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
         const std::string amount = by.text + " " + std::string(by.unit);
         if (c.margin == calc::Margin::Exceeds) {
             m_descriptions[k] = "Depășește tensiunea nominală cu " + amount;
-            by.text.insert(0, "-");
+            by.text.insert(by.text.begin(), '-');
         } else {
             m_descriptions[k] = "În limita tensiunii nominale, cu o rezervă de " + amount;
         }

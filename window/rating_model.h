@@ -6,6 +6,7 @@
 #include "rating_check.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace window {
@@ -27,13 +28,19 @@ public:
     // that follows a reset shows them.
     void ResetInputs();
 
-    // Rewrites the results for the chain as the calculation read it: the
-    // capacitances in pF (0: absent) and the applied voltage in volts. A
-    // failure of the check empties them and shows its message.
+    // Takes the chain as the calculation read it: the capacitances in pF
+    // (0: absent) and the applied voltage in volts. While the panel is open
+    // the results are rewritten for it; a failure of the check empties them
+    // and shows its message.
     void Update(const std::array<double, 4> &picofarads, double volts,
                 const runtime::NumberFormat &format);
     // Empties every result: no capacitor is present, or the calculation failed.
     void Clear();
+
+    // The panel that shows the check. While it is closed nothing is checked
+    // and the results are empty; opening it checks the last chain at once.
+    void SetOpen(bool open, const runtime::NumberFormat &format);
+    bool Open() const { return m_open; }
 
     calc::Margin MarginOf(int k) const { return m_margins.at(static_cast<std::size_t>(k)); }
     // What a screen reader says of the margin of capacitor k + 1.
@@ -77,6 +84,13 @@ private:
     static const std::array<ArrayOf, 9> kArrays;
     static const std::array<SingleOf, 10> kSingles;
 
+    struct Chain {
+        std::array<double, 4> picofarads;
+        double volts;
+    };
+
+    void Check(const Chain &chain, const runtime::NumberFormat &format);
+    void ClearResults();
     void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
     double Number(const TextField &field, const runtime::NumberFormat &format) const;
 
@@ -91,6 +105,9 @@ private:
     Label lblVerificare;
     std::array<calc::Margin, 4> m_margins{};
     std::array<std::string, 4> m_descriptions;
+    bool m_open = false;
+    // The chain of the last good calculation, checked when the panel opens.
+    std::optional<Chain> m_chain;
 };
 
 } // namespace window

@@ -53,7 +53,7 @@ void AddRatingCheck(std::string &table, const RatingModel &rating) {
 
 } // namespace
 
-std::string ResultsTable(const frmTolvarine &form, const RatingModel *rating) {
+std::string ResultsTable(const frmTolvarine &form) {
     std::string table;
     AddRow(table, {"Condensator", "Capacitate", "Unitate", "Tensiune", "Unitate"});
     for (int k = 0; k < 4; ++k) {
@@ -69,8 +69,8 @@ std::string ResultsTable(const frmTolvarine &form, const RatingModel *rating) {
     const std::string_view unit =
         equivalent.Shown() ? std::string_view(form.LabelOf({Control::lblUMs, 0}).Caption()) : "";
     AddRow(table, {"Capacitate echivalentă", equivalent.Shown() ? equivalent.Text() : "", unit});
-    if (rating)
-        AddRatingCheck(table, *rating);
+    if (form.PanelOpen())
+        AddRatingCheck(table, form.Rating());
     return table;
 }
 

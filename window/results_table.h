@@ -5,14 +5,13 @@
 namespace window {
 
 class frmTolvarine;
-class RatingModel;
 
 // The window's results as a plain-text table for the clipboard: one line per
 // row, cells separated by tabs, numbers as the window shows them (in the
 // locale's format), so that it pastes into a spreadsheet as cells and into a
 // note as text. Each capacitor's value and voltage with their units, the
-// applied voltage and the equivalent capacitance; with `rating`, the rating
-// check's inputs and results after them.
-std::string ResultsTable(const frmTolvarine &form, const RatingModel *rating);
+// applied voltage and the equivalent capacitance; while the rating check's
+// panel is open, its inputs and results after them.
+std::string ResultsTable(const frmTolvarine &form);
 
 } // namespace window

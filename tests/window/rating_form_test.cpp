@@ -190,6 +190,7 @@ TEST_P(RatingInTheForm, ShowsTheCheckOfTheCurrentInputOnly) {
     const RatingCase &c = GetParam();
     frmTolvarine form(Format(c.romanian));
     form.Start({});
+    form.UserShowPanel(true);
     TypeExample(form);
     for (const auto &[id, text] : c.typed) {
         if (id.control == Control::cboUn)
@@ -211,6 +212,7 @@ INSTANTIATE_TEST_SUITE_P(Table, RatingInTheForm, ::testing::ValuesIn(kRatings),
 TEST(RatingCheck, TheClearButtonPutsItsInputsBackAndLeavesNoResult) {
     frmTolvarine form(test_support::EnglishFormat());
     form.Start({});
+    form.UserShowPanel(true);
     TypeExample(form);
     Type(form, Id(Control::txtUn, 0), "160");
     Type(form, Id(Control::txtTol), "5");
@@ -229,8 +231,9 @@ TEST(ResultsTable, HoldsTheWindowsResultsAndTheOpenChecksInTabbedRows) {
     form.Start({});
     TypeExample(form);
     Type(form, Id(Control::txtUn, 1), "160");
-    const std::string closed = ResultsTable(form, nullptr);
-    const std::string open = ResultsTable(form, &form.Rating());
+    const std::string closed = ResultsTable(form);
+    form.UserShowPanel(true);
+    const std::string open = ResultsTable(form);
     for (const char *line :
          {"Condensator\tCapacitate\tUnitate\tTensiune\tUnitate\n", "C1\t100\tnF\t115\tV\n",
           "C3\t0\tpF\t0\t\n", "Tensiunea aplicată\t230\tV\n", "Capacitate echivalentă\t50\tnF\n"}) {

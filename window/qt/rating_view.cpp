@@ -24,10 +24,10 @@ void TolvarineWindow::BuildRatingCheck() {
     const RatingLayout &layout = RatingPanelLayout();
     ApplyToolTips();
     m_toggle = BuildToggle(*this, *m_frame);
-    connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_ratingOpen); });
+    connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_form.PanelOpen()); });
     auto *toggle = new QAction(QString::fromUtf8(layout.toggle.accessibleName), this);
     toggle->setShortcut(Qt::Key_F2);
-    connect(toggle, &QAction::triggered, this, [this] { SetRatingOpen(!m_ratingOpen); });
+    connect(toggle, &QAction::triggered, this, [this] { SetRatingOpen(!m_form.PanelOpen()); });
     auto *copy = new QAction(QStringLiteral("Copiază rezultatele"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { CopyResults(); });
@@ -64,7 +64,7 @@ void TolvarineWindow::ApplyToolTips() {
 
 // The window grows downwards for the panel; nothing above it moves.
 void TolvarineWindow::SetRatingOpen(bool open) {
-    m_ratingOpen = open;
+    m_form.UserShowPanel(open);
     const WindowLayout &layout = Layout();
     const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
     QWidget *focus = QApplication::focusWidget();
@@ -81,11 +81,11 @@ void TolvarineWindow::SetRatingOpen(bool open) {
         m_panel->hide();
     }
     RenderToggle(*m_toggle, open);
+    Render();
 }
 
 void TolvarineWindow::CopyResults() const {
-    const std::string table =
-        window::ResultsTable(m_form, m_ratingOpen ? &m_form.Rating() : nullptr);
+    const std::string table = window::ResultsTable(m_form);
     QApplication::clipboard()->setText(QString::fromStdString(table));
 }
 

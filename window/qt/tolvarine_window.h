@@ -47,7 +47,7 @@ public:
     // The widget that shows a control of the model.
     QWidget *WidgetOf(window::ControlId id) const;
     // Whether the rating check's panel is open (F2 or its button).
-    bool RatingOpen() const { return m_ratingOpen; }
+    bool RatingOpen() const { return m_form.PanelOpen(); }
 
 signals:
     // Esc has ended the program.
@@ -99,7 +99,6 @@ private:
     QPushButton *m_clear = nullptr;
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;
-    bool m_ratingOpen = false;
 };
 
 } // namespace view
