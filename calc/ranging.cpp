@@ -27,9 +27,10 @@ struct Step {
 Step StepUp(Step step, std::span<const std::string_view> units,
             const runtime::NumberFormat &format) {
     while (step.value >= kStep && step.unit + 1 < units.size()) {
-        step.text = runtime::DoubleToText(runtime::RoundDecimals(Div(step.value, kStep), kDecimals),
-                                          format);
-        step.value = runtime::TextToDouble(step.text, format);
+        runtime::WrittenNumber written =
+            runtime::WriteDouble(runtime::RoundDecimals(Div(step.value, kStep), kDecimals), format);
+        step.text = std::move(written.text);
+        step.value = written.value;
         ++step.unit;
     }
     return step;
@@ -61,9 +62,9 @@ Step RangeFrom(double value, std::size_t base, std::span<const std::string_view>
 
 } // namespace
 
-Ranged RangeCapacitance(std::string picofarads, const runtime::NumberFormat &format) {
-    const double value = runtime::TextToDouble(picofarads, format);
-    Step step = StepUp({value, std::move(picofarads), 0}, kCapacitanceUnits, format);
+Ranged RangeCapacitance(runtime::WrittenNumber picofarads, const runtime::NumberFormat &format) {
+    Step step =
+        StepUp({picofarads.value, std::move(picofarads.text), 0}, kCapacitanceUnits, format);
     return {std::move(step.text), kCapacitanceUnits[step.unit]};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversions.h"
 #include "number_format.h"
 
 #include <cstddef>
@@ -17,9 +18,9 @@ struct Ranged {
 };
 
 // An equivalent capacitance, written in pF and already rounded to three
-// decimals, in pF, nF or uF. Each step up divides by 1000, rounds to three
-// decimals and reads the rounded text again, so 999.9996 nF goes on to 1 uF.
-Ranged RangeCapacitance(std::string picofarads, const runtime::NumberFormat &format);
+// decimals (its text and the value that reads), in pF, nF or uF. Each step up divides by 1000,
+// rounds to three decimals and reads the rounded text again, so 999.9996 nF goes on to 1 uF.
+Ranged RangeCapacitance(runtime::WrittenNumber picofarads, const runtime::NumberFormat &format);
 
 // A voltage in V, in uV, mV, V, kV or MV, rounded to three decimals of that
 // unit; a value that rounds to 1000 of its unit moves on to the next one. A

@@ -32,10 +32,9 @@ double Reciprocal(double value) {
     return Div(1, value);
 }
 
-std::string AddReciprocal(std::string_view sum, double picofarads,
-                          const runtime::NumberFormat &format) {
-    return runtime::DoubleToText(
-        runtime::Add(runtime::TextToDouble(sum, format), Reciprocal(picofarads)), format);
+runtime::WrittenNumber AddReciprocal(double sum, double picofarads,
+                                     const runtime::NumberFormat &format) {
+    return runtime::WriteDouble(runtime::Add(sum, Reciprocal(picofarads)), format);
 }
 
 double VoltageAcross(double volts, double equivalentPf, double picofarads) {

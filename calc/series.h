@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conversions.h"
 #include "number_format.h"
 
 #include <string>
@@ -18,10 +19,11 @@ double ToVolts(double value, std::string_view unit);
 
 double Reciprocal(double value);
 
-// The partial sum of reciprocals, kept as text: `sum` plus 1 / `picofarads`,
-// written with at most 15 significant digits.
-std::string AddReciprocal(std::string_view sum, double picofarads,
-                          const runtime::NumberFormat &format);
+// The partial sum of reciprocals, kept as text: `sum` (the value of the
+// previous text) plus 1 / `picofarads`, written with at most 15 significant
+// digits, with the value that text reads.
+runtime::WrittenNumber AddReciprocal(double sum, double picofarads,
+                                     const runtime::NumberFormat &format);
 
 // The voltage across one capacitor of the series.
 double VoltageAcross(double volts, double equivalentPf, double picofarads);

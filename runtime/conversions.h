@@ -38,6 +38,14 @@ double TextToDouble(std::string_view text, const NumberFormat &format);
 // RuntimeError(ErrorKind::InvalidOperation).
 std::string DoubleToText(double x, const NumberFormat &format);
 
+// DoubleToText's text of x together with the value that TextToDouble reads
+// from it, found without reading the text back.
+struct WrittenNumber {
+    std::string text;
+    double value = 0;
+};
+WrittenNumber WriteDouble(double x, const NumberFormat &format);
+
 // Decimal text of an integer: "0" for 0, "-5" for -5.
 std::string IntToText(int n);
 

@@ -23,14 +23,8 @@ void AppendInteger(std::string &text, int n) {
 constexpr int kLowestPlainExponent = -4;
 constexpr int kHighestPlainExponent = 14;
 
-} // namespace
-
-std::string DoubleToText(double x, const NumberFormat &format) {
-    CheckFinite(x);
-    if (x == 0.0) {
-        return "0"; // negative zero as well
-    }
-    const detail::Digits15 rounded = detail::RoundTo15Digits(std::fabs(x));
+// The text of a finite, non-zero x from its rounded digits.
+std::string WriteDigits(double x, const detail::Digits15 &rounded, const NumberFormat &format) {
     const std::string_view digits = rounded.View();
     const int exponent = rounded.exponent;
 
@@ -73,6 +67,32 @@ std::string DoubleToText(double x, const NumberFormat &format) {
         }
     }
     return text;
+}
+
+} // namespace
+
+std::string DoubleToText(double x, const NumberFormat &format) {
+    CheckFinite(x);
+    if (x == 0.0) {
+        return "0"; // negative zero as well
+    }
+    return WriteDigits(x, detail::RoundTo15Digits(std::fabs(x)), format);
+}
+
+WrittenNumber WriteDouble(double x, const NumberFormat &format) {
+    CheckFinite(x);
+    if (x == 0.0) {
+        return {"0", 0.0};
+    }
+    const detail::Digits15 rounded = detail::RoundTo15Digits(std::fabs(x));
+    WrittenNumber written{WriteDigits(x, rounded, format)};
+    const int last = rounded.exponent - static_cast<int>(rounded.count) + 1;
+    const detail::DecimalResult read = detail::DigitsToDouble(x < 0, rounded.View(), last);
+    // The digits never round beyond the largest double; were they to, the
+    // text's own reading raises as it would.
+    written.value =
+        read.status == detail::DecimalStatus::Ok ? read.value : TextToDouble(written.text, format);
+    return written;
 }
 
 std::string IntToText(int n) {

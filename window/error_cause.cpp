@@ -75,7 +75,7 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
     const runtime::NumberFormat format;
     std::vector<ControlId> tooSmall;
     std::vector<ControlId> noticeable;
-    std::string sum = runtime::IntToText(0);
+    double sum = 0;
     bool sumFits = true;
     for (const ControlId field : present) {
         const double pf = picofarads[static_cast<std::size_t>(field.index)];
@@ -85,8 +85,8 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
         else if (*reciprocal > kNoticeableReciprocal)
             noticeable.push_back(field);
         sumFits = sumFits && Fitting([&] {
-                      sum = calc::AddReciprocal(sum, pf, format);
-                      return runtime::TextToDouble(sum, format);
+                      sum = calc::AddReciprocal(sum, pf, format).value;
+                      return sum;
                   });
     }
     if (!tooSmall.empty())
@@ -101,8 +101,7 @@ ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
     if (present.empty() || !sumFits)
         return {ErrorMessage(kind), {}};
 
-    const auto equivalent =
-        Fitting([&] { return calc::Reciprocal(runtime::TextToDouble(sum, format)); });
+    const auto equivalent = Fitting([&] { return calc::Reciprocal(sum); });
     if (!equivalent)
         return {"Capacitatea echivalentă depășește domeniul numeric: micșorați " + Names(present) +
                     ".",

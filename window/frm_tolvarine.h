@@ -2,6 +2,7 @@
 
 #include "control_id.h"
 #include "controls.h"
+#include "conversions.h"
 #include "error_cause.h"
 #include "number_format.h"
 #include "rating_model.h"
@@ -136,8 +137,9 @@ private:
     void Recalculate();
     void ComputeResults();
     void ClearResults();
-    void ScaleCapacitance();
+    void ScaleCapacitance(runtime::WrittenNumber picofarads);
     void ScaleVoltages();
+    void ScaleVoltages(const std::array<double, 4> &volts);
 
     TextField &MutableField(ControlId id);
     PickList &MutableList(ControlId id);

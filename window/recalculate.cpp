@@ -11,7 +11,6 @@
 
 namespace window {
 
-using runtime::DoubleToText;
 using runtime::IntToText;
 
 // An error ends the run where it arises and goes to the handler's dispatcher,
@@ -65,29 +64,40 @@ void frmTolvarine::ComputeResults() {
 
     // The sum of reciprocals is kept as text, so each partial sum is cut to
     // 15 significant digits before the next term is added.
-    txtCst.SetText(IntToText(0));
+    // Each written text's value is known as it is written, so nothing that
+    // the calculation wrote is read back from its field.
+    runtime::WrittenNumber sum{IntToText(0), 0};
+    txtCst.SetText(sum.text);
     for (std::size_t i = 1; i <= 4; ++i) {
-        if (capacitance[i] != 0)
-            txtCst.SetText(calc::AddReciprocal(txtCst.Text(), capacitance[i], m_format));
+        if (capacitance[i] != 0) {
+            sum = calc::AddReciprocal(sum.value, capacitance[i], m_format);
+            txtCst.SetText(sum.text);
+        }
     }
 
     // The voltages use the exact reciprocal; only the shown capacitance is
     // rounded to three decimals of a pF.
-    const double equivalent = calc::Reciprocal(number(txtCst));
-    txtCst.SetText(DoubleToText(runtime::RoundDecimals(equivalent, 3), m_format));
-    ScaleCapacitance();
+    const double equivalent = calc::Reciprocal(sum.value);
+    runtime::WrittenNumber shown =
+        runtime::WriteDouble(runtime::RoundDecimals(equivalent, 3), m_format);
+    txtCst.SetText(shown.text);
+    ScaleCapacitance(std::move(shown));
 
     const double volts = calc::ToVolts(number(txtUst), cboUst.Text());
 
     // Written in volts, unrounded: the ranging rounds in the unit it shows.
+    std::array<double, 4> written{};
     for (std::size_t i = 1; i <= 4; ++i) {
-        if (capacitance[i] != 0)
-            txtUs[i - 1].SetText(
-                DoubleToText(calc::VoltageAcross(volts, equivalent, capacitance[i]), m_format));
-        else
+        if (capacitance[i] != 0) {
+            runtime::WrittenNumber across = runtime::WriteDouble(
+                calc::VoltageAcross(volts, equivalent, capacitance[i]), m_format);
+            txtUs[i - 1].SetText(std::move(across.text));
+            written[i - 1] = across.value;
+        } else {
             txtUs[i - 1].SetText(IntToText(0));
+        }
     }
-    ScaleVoltages();
+    ScaleVoltages(written);
     m_rating.Update({capacitance[1], capacitance[2], capacitance[3], capacitance[4]}, volts,
                     m_format);
 }

@@ -6,9 +6,10 @@
 
 namespace window {
 
-// The equivalent capacitance, in pF on entry, in pF, nF or uF on return.
-void frmTolvarine::ScaleCapacitance() {
-    const calc::Ranged ranged = calc::RangeCapacitance(txtCst.Text(), m_format);
+// The equivalent capacitance, in pF on entry (the text its field holds and
+// the value that reads), in pF, nF or uF on return.
+void frmTolvarine::ScaleCapacitance(runtime::WrittenNumber picofarads) {
+    const calc::Ranged ranged = calc::RangeCapacitance(std::move(picofarads), m_format);
     txtCst.SetText(ranged.text);
     lblUMs.SetCaption(std::string(ranged.unit));
 }
@@ -16,9 +17,16 @@ void frmTolvarine::ScaleCapacitance() {
 // Each capacitor voltage, in volts on entry, in uV, mV, V, kV or MV on return;
 // a voltage of 0 has no unit.
 void frmTolvarine::ScaleVoltages() {
+    std::array<double, 4> volts{};
+    for (std::size_t k = 0; k < 4; ++k)
+        volts[k] = runtime::TextToDouble(txtUs[k].Text(), m_format);
+    ScaleVoltages(volts);
+}
+
+// The same for the values that the fields' texts read.
+void frmTolvarine::ScaleVoltages(const std::array<double, 4> &volts) {
     for (std::size_t k = 0; k < 4; ++k) {
-        const calc::Ranged ranged =
-            calc::RangeVoltage(runtime::TextToDouble(txtUs[k].Text(), m_format), m_format);
+        const calc::Ranged ranged = calc::RangeVoltage(volts[k], m_format);
         txtUs[k].SetText(ranged.text);
         txtUMUs[k].SetText(std::string(ranged.unit));
     }

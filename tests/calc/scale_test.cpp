@@ -30,7 +30,9 @@ class CapacitanceRanging : public ::testing::TestWithParam<RangeCase> {};
 
 TEST_P(CapacitanceRanging, RewritesPicofaradsInAReadableUnit) {
     const RangeCase &c = GetParam();
-    const Ranged ranged = RangeCapacitance(c.onEntry, runtime::NumberFormat{});
+    const runtime::NumberFormat format;
+    const Ranged ranged =
+        RangeCapacitance({c.onEntry, runtime::TextToDouble(c.onEntry, format)}, format);
     EXPECT_EQ(ranged.text, c.shown);
     EXPECT_EQ(ranged.unit, c.unit);
 }

@@ -46,8 +46,10 @@ INSTANTIATE_TEST_SUITE_P(Table, UnitTest, ::testing::ValuesIn(kUnitCases), [](co
 
 TEST(Series, PartialSumIsCutTo15SignificantDigits) {
     const runtime::NumberFormat ro{",", "."};
-    EXPECT_EQ(AddReciprocal("0", 10000, ro), "0,0001");
-    EXPECT_EQ(AddReciprocal("0,0001", 22000, ro), "0,000145454545454545");
+    EXPECT_EQ(AddReciprocal(0, 10000, ro).text, "0,0001");
+    const runtime::WrittenNumber sum = AddReciprocal(0.0001, 22000, ro);
+    EXPECT_EQ(sum.text, "0,000145454545454545");
+    EXPECT_EQ(sum.value, runtime::TextToDouble(sum.text, ro));
     EXPECT_DOUBLE_EQ(VoltageAcross(230, 6875, 10000), 158.125);
 }
 
@@ -55,7 +57,7 @@ TEST(Series, StepsOutOfRangeRaise) {
     EXPECT_THROW(ToPicofarads(DBL_MAX, "uF"), runtime::RuntimeError);
     EXPECT_THROW(ToVolts(DBL_MAX, "kV"), runtime::RuntimeError);
     EXPECT_THROW(Reciprocal(0), runtime::RuntimeError);
-    EXPECT_THROW(AddReciprocal("0", 4e-320, {}), runtime::RuntimeError);
+    EXPECT_THROW(AddReciprocal(0, 4e-320, {}), runtime::RuntimeError);
 }
 
 } // namespace

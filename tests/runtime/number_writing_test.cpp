@@ -1,4 +1,5 @@
-// Writing numbers: DoubleToText (shape, examples, round trip) and IntToText.
+// Writing numbers: DoubleToText (shape, examples, round trip), WriteDouble and
+// IntToText.
 
 #include "conversions.h"
 #include "locale_formats.h"
@@ -229,6 +230,11 @@ TEST_P(DoubleToTextTest, RoundTripAndShape) {
         const Rounded15 expected = RoundTo15(x);
         const double back = runtime::TextToDouble(text, format);
         ASSERT_EQ(std::bit_cast<std::uint64_t>(back), std::bit_cast<std::uint64_t>(expected.value))
+            << Visible(text) << " from " << x;
+        // WriteDouble gives the same text and, unread, the same value.
+        const runtime::WrittenNumber written = runtime::WriteDouble(x, format);
+        ASSERT_EQ(written.text, text);
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(written.value), std::bit_cast<std::uint64_t>(back))
             << Visible(text) << " from " << x;
 
         const bool wantExponent = x != 0 && (expected.exponent < -4 || expected.exponent > 14);
