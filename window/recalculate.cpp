@@ -63,15 +63,15 @@ void frmTolvarine::ComputeResults() {
         capacitance[i] = calc::ToPicofarads(capacitance[i], cboCs[i - 1].Text());
 
     // The sum of reciprocals is kept as text, so each partial sum is cut to
-    // 15 significant digits before the next term is added.
-    // Each written text's value is known as it is written, so nothing that
-    // the calculation wrote is read back from its field.
+    // 15 significant digits before the next term is added. Each text goes to
+    // its field with the value that it reads, so nothing that the calculation
+    // wrote is read back from a field.
     runtime::WrittenNumber sum{IntToText(0), 0};
-    txtCst.SetText(sum.text);
+    txtCst.SetText(std::move(sum.text));
     for (std::size_t i = 1; i <= 4; ++i) {
         if (capacitance[i] != 0) {
             sum = calc::AddReciprocal(sum.value, capacitance[i], m_format);
-            txtCst.SetText(sum.text);
+            txtCst.SetText(std::move(sum.text));
         }
     }
 
