@@ -165,14 +165,19 @@ std::string CheckDoubleWriting(double x, const runtime::NumberFormat &format) {
     const std::string problem = CheckWrittenShape(text, x, format);
     if (!problem.empty())
         return "DoubleToText(" + Hex(x) + ") = \"" + text + "\": " + problem;
+    double back = 0;
     try {
-        const double back = runtime::TextToDouble(text, format);
+        back = runtime::TextToDouble(text, format);
         const double expected = RoundToSignificant15(x);
         if (back != expected)
             return "\"" + text + "\" reads back as " + Hex(back) + ", not " + Hex(expected);
     } catch (const runtime::RuntimeError &) {
         return "TextToDouble refuses \"" + text + "\", written by DoubleToText";
     }
+    const runtime::WrittenNumber written = runtime::WriteDouble(x, format);
+    if (written.text != text || written.value != back ||
+        std::signbit(written.value) != std::signbit(back))
+        return "WriteDouble(" + Hex(x) + ") is not DoubleToText's text and its reading";
     return {};
 }
 
