@@ -9,8 +9,8 @@ namespace window {
 // The equivalent capacitance, in pF on entry (the text its field holds and
 // the value that reads), in pF, nF or uF on return.
 void frmTolvarine::ScaleCapacitance(runtime::WrittenNumber picofarads) {
-    const calc::Ranged ranged = calc::RangeCapacitance(std::move(picofarads), m_format);
-    txtCst.SetText(ranged.text);
+    calc::Ranged ranged = calc::RangeCapacitance(std::move(picofarads), m_format);
+    txtCst.SetText(std::move(ranged.text));
     lblUMs.SetCaption(std::string(ranged.unit));
 }
 
@@ -26,8 +26,8 @@ void frmTolvarine::ScaleVoltages() {
 // The same for the values that the fields' texts read.
 void frmTolvarine::ScaleVoltages(const std::array<double, 4> &volts) {
     for (std::size_t k = 0; k < 4; ++k) {
-        const calc::Ranged ranged = calc::RangeVoltage(volts[k], m_format);
-        txtUs[k].SetText(ranged.text);
+        calc::Ranged ranged = calc::RangeVoltage(volts[k], m_format);
+        txtUs[k].SetText(std::move(ranged.text));
         txtUMUs[k].SetText(std::string(ranged.unit));
     }
 }
