@@ -1,5 +1,6 @@
 // The window model without a toolkit: one recalculation of four
-// capacitances, and one keystroke (validation and recalculation).
+// capacitances (with and without the rating check), and one keystroke
+// (validation and recalculation).
 #include "form_driver.h"
 #include "locale_formats.h"
 
@@ -42,6 +43,19 @@ void BM_Recalculate(benchmark::State &state) {
         state.SkipWithError("the loop did not recalculate four capacitors");
 }
 BENCHMARK(BM_Recalculate);
+
+// The same with the rating check's panel open, which checks each result too.
+void BM_RecalculateWithPanel(benchmark::State &state) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    form.UserShowPanel(true);
+    EnterFourCapacitors(form);
+    for (auto _ : state)
+        form.UserChoose(UstUnit, 2); // V
+    if (form.Field({window::Control::txtUmax, 0}).Text().empty())
+        state.SkipWithError("the loop did not check the ratings");
+}
+BENCHMARK(BM_RecalculateWithPanel);
 
 // One keystroke: "5" typed after "10", then deleted again; each is one edit
 // of the field with its validation and one recalculation.
