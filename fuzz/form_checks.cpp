@@ -1,6 +1,7 @@
 #include "form_checks.h"
 
 #include "conversions.h"
+#include "error_message.h"
 #include "runtime_error.h"
 #include "series_oracle.h"
 #include "user_edit.h"
@@ -68,6 +69,27 @@ std::string CheckNoCapacitor(const FormSnapshot &s, const FormSnapshot &before) 
     return {};
 }
 
+// The notice of a paste refused as too long, for any input field.
+bool IsPasteNotice(const std::string &message) {
+    for (std::size_t k = 0; k < 5; ++k) {
+        const window::ControlId field =
+            k < 4 ? Of(Control::txtCs, k) : window::ControlId{Control::txtUst, 0};
+        if (message == window::PasteTooLongMessage(field, kInputLimit))
+            return true;
+    }
+    return false;
+}
+
+// A refused paste recalculates nothing: its notice stands over the results
+// that the action before left, until the user's next edit, choice or click.
+std::string CheckNoticeKeepsResults(const FormSnapshot &s, const FormSnapshot &before) {
+    if (s.equivalent != before.equivalent || s.equivalentUnit != before.equivalentUnit ||
+        s.equivalentShown != before.equivalentShown || s.voltages != before.voltages ||
+        s.voltageUnits != before.voltageUnits)
+        return "the notice \"" + s.error + "\" is shown, yet the results changed";
+    return {};
+}
+
 } // namespace
 
 FormSnapshot Snapshot(const window::frmTolvarine &form) {
@@ -115,6 +137,8 @@ std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
 std::string CheckResults(const FormSnapshot &after, const FormSnapshot &before) {
     const auto &format = after.format;
     const SeriesExpectation e = ExpectSeries(after.inputs, after.inputUnits, format);
+    if (after.errorShown && IsPasteNotice(after.error))
+        return CheckNoticeKeepsResults(after, before);
     if (e.capacitors == 0)
         return CheckNoCapacitor(after, before);
     if (after.errorShown) {

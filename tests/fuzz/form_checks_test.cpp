@@ -118,6 +118,8 @@ const GoodCase kGoodCases[] = {
          Type(f, Ust, "1");
          Type(f, Cs(0), "9e307");
      }},
+    {"RefusedPasteKeepsTheResults", test_support::EnglishFormat(),
+     [](frmTolvarine &f) { Type(f, Cs(3), "3430000"); }},
     {"ClearAfterValues", test_support::FrenchFormat(),
      [](frmTolvarine &f) {
          EnterSeries(f);
