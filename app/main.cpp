@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tolvarine: capacitors in series.
 #include "display_check.h"
 #include "layout_values.h"
+#include "project_info.h"
 #include "tolvarine_window.h"
 #include "user_locale.h"
 
@@ -19,8 +21,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("Tolvarine"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tolvarine.Tolvarine"));
+    QApplication::setApplicationVersion(QLatin1StringView(project::kVersion));
+    QGuiApplication::setDesktopFileName(QLatin1StringView(project::kApplicationId));
     // Before the window exists: its line edits first lay out their text in
     // the application's font (see view::ProgramFont).
     QApplication::setFont(view::ProgramFont());

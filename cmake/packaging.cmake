@@ -1,6 +1,7 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: cpack -G DEB in a build folder, or its "package" target.
 set(CPACK_PACKAGE_NAME tolvarine)
-set(CPACK_PACKAGE_VENDOR KEDRA)
+set(CPACK_PACKAGE_VENDOR ${TOLVARINE_MAINTAINER_NAME})
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator for up to four capacitors in series")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -9,14 +10,12 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "every keystroke it shows the equivalent series capacitance and the voltage\n"
     "across each capacitor in readable units, beside a drawing of the circuit.\n"
     "The window's texts are Romanian.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://github.com/tolvarine/tolvarine")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${TOLVARINE_HOMEPAGE})
 set(CPACK_GENERATOR DEB)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 
-set(TOLVARINE_MAINTAINER "KEDRA <tolvarine@users.noreply.github.com>"
-    CACHE STRING "The Debian package's maintainer")
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TOLVARINE_MAINTAINER})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE 1)

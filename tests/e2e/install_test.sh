@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch DESTDIR and checks the installed files: the desktop
 # entry and the AppStream metadata pass their validators without a warning,
-# and every icon size is there and shows something.
-# Usage: install_test.sh <build folder> <application id>
+# the files written from templates carry the version and the licence, and
+# every icon size is there and shows something.
+# Usage: install_test.sh <build folder> <application id> <version> <licence>
 set -euo pipefail
 build=$1
 id=$2
+version=$3
+licence=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -27,6 +31,22 @@ grep -qx "Icon=$id" "$work/$desktop" || fail "Icon is not the installed icon"
 grep -q "<id>$id</id>" "$work/$metainfo" || fail "the metainfo's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$work/$metainfo" ||
     fail "the metainfo does not launch the desktop entry"
+
+# Each fact where its file states it; a misspelt template variable leaves it
+# empty.
+has() { # <what> <file> <fixed text>
+    grep -qF -- "$3" "$2" && echo "PASS: $1" || fail "$1: no '$3' in /${2#"$work"/}"
+}
+man=$work/man.txt
+zcat "$work/usr/share/man/man1/Tolvarine.1.gz" >"$man"
+zcat "$work/usr/share/doc/tolvarine/changelog.Debian.gz" >"$work/changelog.txt"
+has "the metainfo's release" "$work/$metainfo" "<release version=\"$version\""
+has "the metainfo's licence" "$work/$metainfo" "<project_license>$licence</project_license>"
+has "the manual page's version" "$man" "\"Tolvarine $version\""
+has "the manual page's licence" "$man" "($licence)"
+has "the changelog's version" "$work/changelog.txt" "tolvarine ($version-1)"
+has "the copyright's licence" "$work/usr/share/doc/tolvarine/copyright" "License: $licence"
+grep -qx '.SH COPYRIGHT' "$man" || fail "the manual page has no COPYRIGHT section"
 
 # Any output of desktop-file-validate is a warning or an error; appstreamcli
 # marks them E: and W: (I: and P: are advice).

@@ -37,6 +37,7 @@ expect 'VALUE "OriginalFilename", "Tolvarine.exe"' "file name"
 expect 'VALUE "FileVersion", "1.00"' "file version"
 expect 'VALUE "ProductVersion", "1.00"' "product version"
 expect 'FILEVERSION 1, 0, 0, 0' "binary file version"
+expect 'VALUE "LegalCopyright", ".*GPL-3.0-or-later"' "licence"
 expect 'ICON' "icon"
 if [ "$failed" -ne 0 ]; then
     cat "$work/decompiled.rc"
