@@ -11,14 +11,15 @@
 # each program; the spread is the range of the runs. Runs of an earlier tree
 # and of this one are interleaved.
 #
-# BENCH_BUILD  the build directory (build/rel)
+# BENCH_BUILD  the build directory (build/bench)
 # BENCH_BEFORE the build directory of an earlier tree, built the same way with
 #              this bench/ folder: its figures are measured in the same run,
 #              interleaved with ours, and shown beside them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
-build="${BENCH_BUILD:-build/rel}"
+build="${BENCH_BUILD:-$build_bench}"
 before="${BENCH_BEFORE:-}"
 runs="${BENCH_RUNS:-20}"
 repetitions="${BENCH_REPETITIONS:-10}"
@@ -29,9 +30,9 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DTOLVARINE_BENCH=ON -DBUILD_TESTING=OFF \
     "${launcher[@]}" >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]}" >/dev/null
+cmake --build "$build" -j"$jobs" --target "${targets[@]}" >/dev/null
 if [ -n "$before" ]; then
-    cmake --build "$before" -j2 --target core_bench view_bench first_paint_tolvarine >/dev/null
+    cmake --build "$before" -j"$jobs" --target core_bench view_bench first_paint_tolvarine >/dev/null
 fi
 
 results="$build/bench-results"

@@ -1,21 +1,22 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the core (runtime/, calc/ and window/ without its
-# Qt view) by the test suite, built with --coverage in build/cov. Writes an
-# HTML report (build/coverage/index.html) and a text summary
-# (build/coverage/summary.txt), and prints the summary.
+# Qt view) by the test suite, built with --coverage in build/coverage. Writes
+# an HTML report (build/coverage/report/index.html) and a text summary
+# (build/coverage/report/summary.txt), and prints the summary.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
-build=build/cov
-report=build/coverage
+build=$build_coverage
+report=$build/report
 
 scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
     -DTOLVARINE_COVERAGE=ON -DTOLVARINE_GUI=OFF >/dev/null
-cmake --build "$build" -j2
+cmake --build "$build" -j"$jobs"
 find "$build" -name '*.gcda' -delete
-ctest --test-dir "$build" --output-on-failure -j2 >/dev/null
+ctest --test-dir "$build" --output-on-failure -j"$jobs" >/dev/null
 
 rm -rf "$report"
 mkdir -p "$report"

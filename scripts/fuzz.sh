@@ -11,16 +11,17 @@
 # fuzz/corpus/<target>/, where the test suite replays it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 seconds="${1:-${FUZZ_SECONDS:-60}}"
-build=build/fuzz
+build=$build_fuzz
 targets=(conversions form)
 
 scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CXX_COMPILER=clang++ -DTOLVARINE_FUZZ=ON \
     -DTOLVARINE_GUI=OFF -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" -j2 --target "${targets[@]/%/_fuzzer}"
+cmake --build "$build" -j"$jobs" --target "${targets[@]/%/_fuzzer}"
 
 status=0
 summary=()

@@ -9,6 +9,7 @@
 # Usage: scripts/screenshot.sh [--dark|--rating] [path to the Tolvarine program]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 
 dark=
 rating=
@@ -19,7 +20,7 @@ elif [ "${1:-}" = --rating ]; then
     rating=1
     shift
 fi
-program=${1:-build/release/app/Tolvarine}
+program=${1:-$build_release/app/Tolvarine}
 if [ ! -x "$program" ]; then
     echo "No program at $program; build it first (scripts/run.sh) or pass its path." >&2
     exit 1

@@ -5,6 +5,7 @@
 # The last line sums up both runs: "N passed, N failed".
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/common.sh
 scripts/install-deps.sh build package test
 
 passed=0
@@ -14,7 +15,7 @@ failed=0
 run_tests() {
     local build=$1 report=$PWD/$1/junit.xml
     rm -f "$report"
-    ctest --test-dir "$build" --output-on-failure -j"$(nproc)" --output-junit "$report" ||
+    ctest --test-dir "$build" --output-on-failure -j"$jobs" --output-junit "$report" ||
         true
     local counts
     counts=$(tr '\n\t' '  ' 2>/dev/null <"$report" | grep -o -m1 '<testsuite [^>]*>') || counts=
@@ -29,19 +30,19 @@ run_tests() {
     failed=$((failed + failures))
 }
 
-echo "=== Testing the debug build (build/debug)"
-cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
-cmake --build build/debug -j"$(nproc)"
-run_tests build/debug
+echo "=== Testing the debug build ($build_debug)"
+cmake -S . -B "$build_debug" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
+cmake --build "$build_debug" -j"$jobs"
+run_tests "$build_debug"
 
 # The fuzz corpora are replayed in both builds. Leaks inside system libraries
 # (D-Bus) are suppressed by tests/lsan.supp.
-echo "=== Testing the sanitizer build, ASan and UBSan (build/asan)"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
+echo "=== Testing the sanitizer build, ASan and UBSan ($build_asan)"
+cmake -S . -B "$build_asan" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON \
     -DTOLVARINE_SANITIZE=ON >/dev/null
-cmake --build build/asan -j"$(nproc)"
+cmake --build "$build_asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
-    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build/asan
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests "$build_asan"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
