@@ -1,4 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash disable=SC2034 # the scripts that source it use these
 # Sourced by the scripts in this folder, from the source folder: where each
 # kind of build goes, and how many jobs build and test at once.
 
