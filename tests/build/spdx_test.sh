@@ -23,12 +23,17 @@ while IFS= read -r -d '' file; do
     path=$source_dir/$file
     [ -f "$path" ] || continue
     kind=${file%.in}
-    case $(basename "$kind") in
+    top=
+    for _ in 1 2 3; do
+        IFS= read -r line || break
+        top+=$line$'\n'
+    done <"$path"
+    case ${kind##*/} in
     CMakeLists.txt | *.cpp | *.h | *.cmake | *.sh | *.py | *.rc | *.xpm | *.nsi | *.1) ;;
-    *) [ "$(head -c 2 "$path" | tr -d '\0')" = '#!' ] || continue ;;
+    *) [[ $top == '#!'* ]] || continue ;;
     esac
     checked=$((checked + 1))
-    head -n 3 "$path" | grep -qF "SPDX-License-Identifier: $licence" || missing+=("$file")
+    [[ $top == *"SPDX-License-Identifier: $licence"* ]] || missing+=("$file")
 done < <(git -C "$source_dir" ls-files -z)
 
 if [ ${#missing[@]} -ne 0 ]; then
