@@ -43,6 +43,7 @@ enum class Control {
     txtI, // current
     txtUMI,
     lblVerificare, // which capacitors exceed their rating, and by how much
+    lblVerifCap,   // the headers that name what is compared: 0 the rating, 3 the margin
     cmdVerificare, // opens and closes the rating check
 };
 

@@ -99,7 +99,8 @@ RatingModel::RatingModel(NotificationSink &sink)
     , txtUMXc(Result(m_results, Control::txtUMXc))
     , txtI(Result(m_results, Control::txtI))
     , txtUMI(Result(m_results, Control::txtUMI))
-    , lblVerificare("") {
+    , lblVerificare("")
+    , lblVerifCap("", "") {
     lblVerificare.SetShown(false);
     ResetInputs();
 }
@@ -113,6 +114,14 @@ void RatingModel::ResetInputs() {
     cboTipUn.SetText(cboTipUn.List(0));
     txtTol.SetText(runtime::IntToText(10));
     txtFrec.SetText(runtime::IntToText(50));
+    ShowKind();
+}
+
+// The headers of the ratings and the margins name what is compared.
+void RatingModel::ShowKind() {
+    const bool alternating = cboTipUn.ListIndex() == 1;
+    lblVerifCap[0].SetCaption(alternating ? "Tensiune nominală c.a." : "Tensiune nominală c.c.");
+    lblVerifCap[3].SetCaption(alternating ? "Marjă față de efectivă" : "Marjă față de vârf");
 }
 
 void RatingModel::ClearResults() {
@@ -132,6 +141,7 @@ void RatingModel::ClearResults() {
     m_excess.fill("");
     lblVerificare.SetCaption("");
     lblVerificare.SetShown(false);
+    ShowKind();
 }
 
 void RatingModel::Unmark() {
@@ -208,8 +218,8 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
     Write(txtI, txtUMI, Range(chain.amperes, calc::kAmpereIndex, calc::kCurrentUnits, format));
 }
 
-// "C1 depășește tensiunea nominală cu 18,898 V.", or for several "C1 și C2
-// depășesc tensiunea nominală: C1 cu 18,898 V, C2 cu 18,898 V."; raised
+// "C1 depășește tensiunea nominală cu 18,898 V.", or for several "Depășesc
+// tensiunea nominală: C1 cu 18,898 V, C2 cu 18,898 V."; raised
 // anew when a margin has turned red since the last check shown.
 void RatingModel::ShowWarning(const std::array<calc::Margin, 4> &before) {
     std::vector<std::size_t> exceeding;
@@ -227,14 +237,11 @@ void RatingModel::ShowWarning(const std::array<calc::Margin, 4> &before) {
     if (exceeding.size() == 1) {
         text = name(exceeding[0]) + " depășește tensiunea nominală cu " + m_excess[exceeding[0]];
     } else {
-        std::string names;
-        std::string amounts;
+        text = "Depășesc tensiunea nominală: ";
         for (std::size_t i = 0; i < exceeding.size(); ++i) {
             const std::size_t k = exceeding[i];
-            names += (i == 0 ? "" : i + 1 == exceeding.size() ? " și " : ", ") + name(k);
-            amounts += (i == 0 ? "" : ", ") + name(k) + " cu " + m_excess[k];
+            text += (i == 0 ? "" : ", ") + name(k) + " cu " + m_excess[k];
         }
-        text = names + " depășesc tensiunea nominală: " + amounts;
     }
     lblVerificare.SetCaption(text + ".");
     lblVerificare.SetShown(true);
@@ -271,6 +278,8 @@ PickList *RatingModel::MutableList(ControlId id) {
 }
 
 const Label *RatingModel::LabelOf(ControlId id) const {
+    if (id.control == Control::lblVerifCap)
+        return &lblVerifCap[id.index];
     return id.control == Control::lblVerificare ? &lblVerificare : nullptr;
 }
 

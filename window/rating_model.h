@@ -95,6 +95,7 @@ private:
 
     void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
     void ShowWarning(const std::array<calc::Margin, 4> &before);
+    void ShowKind();
     double Number(const TextField &field, const runtime::NumberFormat &format) const;
 
     Relay m_inputs;
@@ -107,6 +108,7 @@ private:
     Fields txtUmax, txtUMUmax, txtUvarf, txtUMUvarf, txtMarja, txtUMMarja, txtW, txtUMW;
     TextField txtQ, txtUMQ, txtWt, txtUMWt, txtXc, txtUMXc, txtI, txtUMI;
     Label lblVerificare;
+    CaptionLabels lblVerifCap;
     std::array<calc::Margin, 4> m_margins{};
     std::array<std::string, 4> m_descriptions;
     std::array<std::string, 4> m_excess; // by how much each exceeds its rating

@@ -24,6 +24,7 @@ void TolvarineWindow::BuildRatingCheck() {
     const RatingLayout &layout = RatingPanelLayout();
     ApplyToolTips();
     m_toggle = BuildToggle(*this, *m_frame);
+    setTabOrder(WidgetOf(Layout().focusOrder.back()), m_toggle);
     connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_form.PanelOpen()); });
     auto *toggle = new QAction(QString::fromUtf8(layout.toggle.accessibleName), this);
     toggle->setShortcut(Qt::Key_F2);
@@ -43,13 +44,20 @@ void TolvarineWindow::BuildRatingPanel() {
     for (const ControlRow &row : layout.controls)
         BuildControl(row, *m_panel);
     ApplyToolTips();
-    // The panel's controls follow the window's in the focus order.
-    QWidget *previous = WidgetOf(Layout().focusOrder.back());
+    // The panel's inputs follow its button in the focus order. Its results
+    // take the focus from a click only: a screen reader's review reads them
+    // and "Copiază rezultatele" copies them.
+    QWidget *previous = m_toggle;
     for (const ControlRow &row : layout.controls) {
+        QWidget *widget = WidgetOf(row.id);
         if (row.kind == WidgetKind::Label)
             continue;
-        setTabOrder(previous, WidgetOf(row.id));
-        previous = WidgetOf(row.id);
+        if (row.kind == WidgetKind::Field && m_form.Field(row.id).ReadOnly()) {
+            widget->setFocusPolicy(Qt::ClickFocus);
+            continue;
+        }
+        setTabOrder(previous, widget);
+        previous = widget;
     }
     Render();
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace view {
@@ -56,6 +57,15 @@ void FieldEdit::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PushButton::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace view

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 // The window's look under any desktop theme: its own light colours, also in
 // the popups of its lists, and a visible keyboard focus on every field.
@@ -35,6 +36,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A button that Enter and the keypad's Enter click while it has the focus,
+// as Space does.
+class PushButton final : public QPushButton {
+public:
+    explicit PushButton(QWidget *parent)
+        : QPushButton(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace view
