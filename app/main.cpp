@@ -1,4 +1,5 @@
 // Tolvarine: capacitors in series.
+#include "command_line.h"
 #include "display_check.h"
 #include "layout_values.h"
 #include "tolvarine_window.h"
@@ -11,6 +12,11 @@
 #include <optional>
 
 int main(int argc, char *argv[]) {
+    QApplication::setApplicationName(QStringLiteral("Tolvarine"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tolvarine.Tolvarine"));
+    if (const std::optional<int> answered = view::AnswerCommandLine(argc, argv))
+        return *answered;
     if (!view::DisplayAvailable()) {
         std::fprintf(stderr, "%s\n", view::kNoDisplayMessage.data());
         return 1;
@@ -18,9 +24,6 @@ int main(int argc, char *argv[]) {
     std::optional<view::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
-    QApplication::setApplicationName(QStringLiteral("Tolvarine"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tolvarine.Tolvarine"));
     // Before the window exists: its line edits first lay out their text in
     // the application's font (see view::ProgramFont).
     QApplication::setFont(view::ProgramFont());
