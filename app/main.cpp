@@ -2,6 +2,7 @@
 #include "command_line.h"
 #include "display_check.h"
 #include "layout_values.h"
+#include "romanian_qt_texts.h"
 #include "tolvarine_window.h"
 #include "user_locale.h"
 
@@ -24,6 +25,7 @@ int main(int argc, char *argv[]) {
     std::optional<view::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
+    view::InstallRomanianQtTexts(app);
     // Before the window exists: its line edits first lay out their text in
     // the application's font (see view::ProgramFont).
     QApplication::setFont(view::ProgramFont());

@@ -7,6 +7,7 @@
 #include "rating_layout.h"
 #include "rating_panel.h"
 #include "results_table.h"
+#include "theme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,10 +33,12 @@ void TolvarineWindow::BuildRatingCheck() {
     auto *copy = new QAction(QStringLiteral("Copiază rezultatele"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { CopyResults(); });
-    // Both in the window's context menu, with their keys.
+    // Both in the window's context menu, with their keys; it and the fields'
+    // menus keep the window's colours.
     addAction(copy);
     addAction(toggle);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    KeepMenuColours(*this);
 }
 
 void TolvarineWindow::BuildRatingPanel() {

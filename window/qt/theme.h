@@ -12,6 +12,10 @@ namespace view {
 // gives it the list's colours each time it opens.
 void KeepPopupColours(QComboBox &combo);
 
+// The menus of the window and of its fields, windows of their own too, take
+// the window's colours each time they open.
+void KeepMenuColours(QWidget &window);
+
 // A list that keeps its colours in its popup. The popup is made when the list
 // first opens rather than with the list, since the window shows none of them
 // at start-up.
