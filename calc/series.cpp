@@ -72,7 +72,8 @@ double VoltageAcross(double volts, double equivalentPf, double picofarads) {
     return Div(Mul(volts, equivalentPf), picofarads);
 }
 
-PerCapacitor InPicofarads(const PerCapacitor &values, const std::array<std::string, 4> &units) {
+PerCapacitor InPicofarads(const PerCapacitor &values,
+                          const std::array<std::string_view, 4> &units) {
     PerCapacitor picofarads{};
     std::vector<InputRef> tooLarge;
     runtime::ErrorKind kind = runtime::ErrorKind::Overflow;

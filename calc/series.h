@@ -38,7 +38,7 @@ double VoltageAcross(double volts, double equivalentPf, double picofarads);
 // The steps of the chain, in the order that the window takes them.
 
 // Every capacitance in pF; names every one that is too large in pF.
-PerCapacitor InPicofarads(const PerCapacitor &values, const std::array<std::string, 4> &units);
+PerCapacitor InPicofarads(const PerCapacitor &values, const std::array<std::string_view, 4> &units);
 
 // The partial sums of the reciprocals of the present capacitances, each cut
 // to 15 significant digits: the last is the whole sum. Names every

@@ -60,9 +60,8 @@ void frmTolvarine::ComputeResults() {
 
     // Everything in pF from here on. Each step of calc names the inputs it
     // failed on, and the dispatcher tells the user which to change.
-    std::array<std::string, 4> units;
-    for (std::size_t k = 0; k < 4; ++k)
-        units[k] = cboCs[k].Text();
+    const std::array<std::string_view, 4> units = {cboCs[0].Text(), cboCs[1].Text(),
+                                                   cboCs[2].Text(), cboCs[3].Text()};
     const calc::PerCapacitor picofarads =
         calc::InPicofarads({capacitance[1], capacitance[2], capacitance[3], capacitance[4]}, units);
 
