@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check: the worst-case voltage across each capacitor of a series
-// chain within the capacitances' tolerance, its peak against the rating, and
-// the chain's charge, energy, reactance and current.
+// chain within the capacitances' tolerance against its rating, and the
+// chain's charge, energy, reactance and current.
 #include "rating_check.h"
 
 #include "checked_math.h"
-#include "runtime_error.h"
 
+#include <cmath>
+#include <initializer_list>
 #include <numbers>
 
 namespace calc {
@@ -17,61 +18,120 @@ using runtime::Mul;
 
 namespace {
 
-// From pF: the charge in C, the energy in J, the reactance in ohms.
+// From pF to F.
 constexpr double kPico = 1e12;
 
-// Sum over the present capacitors other than `skip` of 1 / (C (1 + t)); with
-// no `skip`, over all of them and at t = 0 it is 1 / Ceq.
-double ReciprocalSum(const RatingInput &input, std::optional<std::size_t> skip, double high) {
-    double sum = 0;
-    for (std::size_t j = 0; j < input.capacitors.size(); ++j) {
-        const double c = input.capacitors[j].picofarads;
-        if (c != 0 && j != skip)
-            sum = Add(sum, Div(1, Mul(c, high)));
+// The product of `factors` divided by the product of `divisors`, the
+// mantissas and the exponents taken apart, so that no partial product leaves
+// the range of numbers that the result stays in. A result too large raises
+// Overflow; one too small becomes 0.
+double Ratio(std::initializer_list<double> factors, std::initializer_list<double> divisors) {
+    double mantissa = 1;
+    int exponent = 0;
+    for (const double x : factors) {
+        int e = 0;
+        mantissa *= std::frexp(x, &e);
+        exponent += e;
     }
-    return sum;
+    for (const double x : divisors) {
+        int e = 0;
+        mantissa /= std::frexp(x, &e);
+        exponent -= e;
+    }
+    return runtime::CheckFinite(std::ldexp(mantissa, exponent));
 }
 
-CapacitorRating Rate(const RatingInput &input, std::size_t i, double equivalent) {
+// Runs a step of the check; a value out of range names the step's inputs.
+template<class Compute> double Checked(Step step, std::vector<InputRef> inputs, Compute compute) {
+    try {
+        return compute();
+    } catch (const runtime::RuntimeError &error) {
+        throw CalculationError(error.kind(), step, std::move(inputs));
+    }
+}
+
+std::vector<InputRef> Capacitances(const RatingInput &input) {
+    std::vector<InputRef> present;
+    for (std::size_t k = 0; k < input.capacitors.size(); ++k) {
+        if (input.capacitors[k].picofarads != 0)
+            present.push_back({Input::Capacitance, static_cast<int>(k)});
+    }
+    return present;
+}
+
+std::vector<InputRef> With(std::initializer_list<InputRef> first, std::vector<InputRef> then) {
+    then.insert(then.begin(), first);
+    return then;
+}
+
+// The share of the applied voltage across capacitor i at its worst:
+// 1/Ci / (1/Ci + (1-t)/(1+t) x sum over j != i of 1/Cj). The denominator is
+// at most the sum of reciprocals, so nothing leaves the range of numbers.
+double WorstShare(const RatingInput &input, std::size_t i) {
+    const double spread = Div(1 - input.tolerance, 1 + input.tolerance);
+    double others = 0;
+    for (std::size_t j = 0; j < input.capacitors.size(); ++j) {
+        const double c = input.capacitors[j].picofarads;
+        if (c != 0 && j != i)
+            others = Add(others, Reciprocal(c));
+    }
+    const double own = Reciprocal(input.capacitors[i].picofarads);
+    return Div(own, Add(own, Mul(spread, others)));
+}
+
+CapacitorRating Rate(const RatingInput &input, std::size_t i) {
     const RatedCapacitor &capacitor = input.capacitors[i];
     CapacitorRating rating;
     rating.present = true;
-    rating.nominalVolts = Div(Mul(input.volts, equivalent), capacitor.picofarads);
-    const double low = Mul(capacitor.picofarads, 1 - input.tolerance);
-    const double others = ReciprocalSum(input, i, 1 + input.tolerance);
-    rating.worstVolts = Div(input.volts, Add(1, Mul(low, others)));
-    rating.worstPeak = Mul(rating.worstVolts, std::numbers::sqrt2);
+    rating.nominalVolts = VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
+    rating.worstVolts = Mul(input.volts, WorstShare(input, i));
+    rating.worstPeak = Checked(Step::Peak, {{Input::AppliedVoltage}},
+                               [&] { return Mul(rating.worstVolts, std::numbers::sqrt2); });
     if (capacitor.ratedVolts != 0) {
-        rating.headroom = Add(capacitor.ratedVolts, -rating.worstPeak);
+        const double compared =
+            input.kind == RatingKind::AlternatingRms ? rating.worstVolts : rating.worstPeak;
+        rating.headroom = Add(capacitor.ratedVolts, -compared);
         rating.margin = rating.headroom < 0 ? Margin::Exceeds : Margin::Within;
     }
-    rating.joules = Div(
-        Mul(Mul(0.5, capacitor.picofarads), Mul(rating.nominalVolts, rating.nominalVolts)), kPico);
+    rating.joules =
+        Checked(Step::Energy, With({{Input::AppliedVoltage}}, Capacitances(input)), [&] {
+            return Ratio({0.5, input.volts, input.equivalent, rating.nominalVolts}, {kPico});
+        });
     return rating;
 }
 
 } // namespace
 
 std::optional<RatingResult> CheckRatings(const RatingInput &input) {
-    if (input.tolerance < 0 || input.tolerance > 1)
-        throw runtime::RuntimeError(runtime::ErrorKind::InvalidOperation);
-    const double sum = ReciprocalSum(input, std::nullopt, 1);
-    if (sum == 0)
+    if (!(input.tolerance >= 0 && input.tolerance < 1))
+        throw CalculationError(runtime::ErrorKind::InvalidOperation, Step::Tolerance,
+                               {{Input::Tolerance}});
+    const std::vector<InputRef> capacitances = Capacitances(input);
+    if (capacitances.empty())
         return std::nullopt;
 
     RatingResult result;
     ChainRating &chain = result.chain;
-    chain.picofarads = Div(1, sum);
+    const InputRef applied{Input::AppliedVoltage};
+    chain.coulombs = Checked(Step::Charge, With({applied}, capacitances), [&] {
+        return Ratio({input.volts, input.equivalent}, {kPico});
+    });
     for (std::size_t i = 0; i < input.capacitors.size(); ++i) {
-        if (input.capacitors[i].picofarads == 0)
-            continue;
-        result.capacitors[i] = Rate(input, i, chain.picofarads);
-        chain.joules = Add(chain.joules, result.capacitors[i].joules);
+        if (input.capacitors[i].picofarads != 0)
+            result.capacitors[i] = Rate(input, i);
     }
-    chain.coulombs = Div(Mul(chain.picofarads, input.volts), kPico);
+    chain.joules = Checked(Step::Energy, With({applied}, capacitances), [&] {
+        return Ratio({0.5, input.volts, input.equivalent, input.volts}, {kPico});
+    });
     if (input.hertz != 0) {
-        chain.ohms = Div(kPico, Mul(Mul(2 * std::numbers::pi, input.hertz), chain.picofarads));
-        chain.amperes = Div(input.volts, *chain.ohms);
+        const double omega = 2 * std::numbers::pi;
+        chain.ohms = Checked(Step::Reactance, With({{Input::Frequency}}, capacitances), [&] {
+            return Ratio({kPico}, {omega, input.hertz, input.equivalent});
+        });
+        chain.amperes =
+            Checked(Step::Current, With({applied, {Input::Frequency}}, capacitances), [&] {
+                return Ratio({input.volts, omega, input.hertz, input.equivalent}, {kPico});
+            });
     }
     return result;
 }

@@ -1,14 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "series.h"
+
 #include <array>
 #include <optional>
 
 namespace calc {
 
+// What the printed ratings are: a DC rating (a film or ceramic part) holds
+// against the peak of the applied voltage, an AC one (an X2 part, "275 V~")
+// against its RMS value.
+enum class RatingKind { DirectPeak, AlternatingRms };
+
 // A capacitor of the chain for the rating check: its capacitance in pF, the
 // window's working unit (0: no capacitor in this place), and its rated
-// voltage, a peak value in volts (0: not given).
+// voltage in volts (0: not given).
 struct RatedCapacitor {
     double picofarads = 0;
     double ratedVolts = 0;
@@ -16,9 +23,11 @@ struct RatedCapacitor {
 
 struct RatingInput {
     std::array<RatedCapacitor, 4> capacitors{};
-    double volts = 0;     // the applied voltage, RMS
-    double tolerance = 0; // of every capacitance, as a fraction: 0.1 for +-10 %
+    double equivalent = 0; // pF, as the series calculation found it
+    double volts = 0;      // the applied voltage, RMS
+    double tolerance = 0;  // of every capacitance, as a fraction: 0.1 for +-10 %
     double hertz = 0;
+    RatingKind kind = RatingKind::DirectPeak;
 };
 
 enum class Margin { NotGiven, Within, Exceeds };
@@ -29,17 +38,19 @@ struct CapacitorRating {
     double worstVolts = 0;   // RMS, the highest within the tolerance
     double worstPeak = 0;    // worstVolts x sqrt(2)
     Margin margin = Margin::NotGiven;
-    double headroom = 0; // rating - worstPeak, in volts; below 0 when it exceeds
-    double joules = 0;   // 1/2 C U^2 at the nominal voltage
+    // The rating less the worst peak (DC) or the worst RMS (AC), in volts;
+    // below 0 when that exceeds the rating.
+    double headroom = 0;
+    double joules = 0; // 1/2 C U^2 at the nominal voltage
 };
 
 struct ChainRating {
-    double picofarads = 0; // the equivalent capacitance
-    double coulombs = 0;   // the charge, the same on every capacitor
-    double joules = 0;     // the energy of all capacitors
-    // At 0 Hz there is no reactance and no alternating current.
+    double coulombs = 0; // the charge, the same on every capacitor, nominal
+    double joules = 0;   // the energy of all capacitors, nominal
+    // The reactance, none at 0 Hz where it is infinite, and the RMS current,
+    // 0 at 0 Hz.
     std::optional<double> ohms;
-    std::optional<double> amperes; // RMS
+    double amperes = 0;
 };
 
 struct RatingResult {
@@ -47,12 +58,16 @@ struct RatingResult {
     ChainRating chain;
 };
 
-// The rating check of the chain, or nothing when no capacitor is present.
+// The rating check of a chain that the series calculation has computed, or
+// nothing when no capacitor is present.
 // The worst case of capacitor i is U / (1 + Ci(1-t) x sum over j != i of
 // 1 / (Cj(1+t))): the voltage across Ci falls as Ci grows and rises as any
-// other Cj grows, so the extremes of the tolerance give it exactly. Every step
-// is checked arithmetic: an overflow raises runtime::RuntimeError, and so
-// does a tolerance above 100 % (ErrorKind::InvalidOperation).
+// other Cj grows, so the extremes of the tolerance give it exactly. It is
+// computed from the reciprocals, which the series calculation has found in
+// range, and the products of the chain's values with their exponents apart:
+// a value is out of range only where it truly is, and then the
+// CalculationError names the inputs to change. A tolerance of 100 % or more
+// raises Step::Tolerance.
 std::optional<RatingResult> CheckRatings(const RatingInput &input);
 
 } // namespace calc

@@ -17,7 +17,7 @@ locales=() # generated for the end-to-end tests, which run the program in them
 for group in "$@"; do
     case $group in
     build) packages+=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                      fonts-dejavu-core) ;;
+                      fonts-dejavu-core qt6-translations-l10n) ;;
     package) packages+=(dpkg-dev file) ;;
     test) packages+=(libgtest-dev libgmock-dev googletest
                      xvfb xauth xdotool x11-utils imagemagick xclip binutils-mingw-w64-x86-64

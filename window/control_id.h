@@ -20,10 +20,11 @@ enum class Control {
     cmdClear,
     lblEroare, // the message shown when a computation fails
     // The rating check: inputs
-    txtUn,   // rated voltage of each capacitor, 0 to 3
-    cboUn,   // its unit
-    txtTol,  // tolerance of the capacitances, +-%
-    txtFrec, // frequency of the applied voltage, Hz
+    txtUn,    // rated voltage of each capacitor, 0 to 3
+    cboUn,    // its unit
+    txtTol,   // tolerance of the capacitances, +-%
+    txtFrec,  // frequency of the applied voltage, Hz
+    cboTipUn, // what the ratings are: DC, against the peak, or AC, against the RMS value
     // its results, each a value and its unit; per capacitor, 0 to 3
     txtUmax, // worst-case RMS voltage within the tolerance
     txtUMUmax,
@@ -42,7 +43,9 @@ enum class Control {
     txtUMXc,
     txtI, // current
     txtUMI,
-    lblVerificare, // the message of a failed check
+    lblVerificare, // which capacitors exceed their rating, and by how much
+    lblVerifCap,   // the headers that name what is compared: 0 the rating, 3 the margin
+    cmdVerificare, // opens and closes the rating check
 };
 
 // One control, or one element of a control array.

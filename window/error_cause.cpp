@@ -1,127 +1,124 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// The messages of the calculations' failures: each step names the inputs it
+// combined, and here they get the names that the window gives them.
 #include "error_cause.h"
 
-#include "conversions.h"
 #include "error_message.h"
-#include "series.h"
 
-#include <limits>
-#include <optional>
+#include <algorithm>
 
 namespace window {
 namespace {
 
-// A reciprocal above this takes a noticeable share of the range of numbers:
-// its capacitance is one of those that are together too small.
-constexpr double kNoticeableReciprocal = std::numeric_limits<double>::max() / 1000;
+using calc::Input;
+using calc::Step;
 
-// The result of one step of the calculation, where it stays in the range of
-// numbers. The calculation writes its results as text with 15 significant
-// digits and reads them back: a result fits when that text is still a number.
-template<class CalculationStep> std::optional<double> Fitting(CalculationStep step) {
-    const runtime::NumberFormat format;
-    try {
-        const double value = step();
-        if (runtime::IsNumber(runtime::DoubleToText(value, format), format))
-            return value;
-    } catch (const runtime::RuntimeError &) {
-    }
-    return std::nullopt;
+bool IsCapacitance(calc::InputRef input) {
+    return input.input == Input::Capacitance;
 }
 
 // "C1", "C1 și C3", "C1, C2 și C4": the capacitances as the window labels them.
-std::string Names(const std::vector<ControlId> &fields) {
-    std::string names;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (i > 0)
-            names += i + 1 == fields.size() ? " și " : ", ";
-        names += InputName(fields[i]);
+std::string Names(const std::vector<calc::InputRef> &inputs) {
+    std::vector<std::string> names;
+    for (const calc::InputRef input : inputs) {
+        if (IsCapacitance(input))
+            names.push_back(InputName(FieldOf(input)));
     }
-    return names;
+    std::string joined;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            joined += i + 1 == names.size() ? " și " : ", ";
+        joined += names[i];
+    }
+    return joined;
 }
 
 // One sentence for one capacitance, another for several.
-ErrorCause AboutCapacitances(std::vector<ControlId> fields, const std::string &one,
-                             const std::string &several) {
-    const std::string names = Names(fields);
-    const bool single = fields.size() == 1;
-    return {(single ? "Capacitatea " : "Capacitățile ") + names + (single ? one : several),
-            std::move(fields)};
+std::string AboutCapacitances(const std::vector<calc::InputRef> &inputs, const std::string &one,
+                              const std::string &several) {
+    const bool single = inputs.size() == 1;
+    return (single ? "Capacitatea " : "Capacitățile ") + Names(inputs) + (single ? one : several);
+}
+
+// "capacitatea C1", "capacitățile C1 și C2".
+std::string TheCapacitances(const std::vector<calc::InputRef> &inputs) {
+    const auto count = std::count_if(inputs.begin(), inputs.end(), IsCapacitance);
+    return (count == 1 ? "capacitatea " : "capacitățile ") + Names(inputs);
+}
+
+std::string Message(const calc::CalculationError &error) {
+    const std::vector<calc::InputRef> &inputs = error.inputs();
+    switch (error.step()) {
+    case Step::CapacitanceInPicofarads:
+        return AboutCapacitances(
+            inputs, " este prea mare: valoarea ei în pF depășește domeniul numeric. Micșorați-o.",
+            " sunt prea mari: valorile lor în pF depășesc domeniul numeric. Micșorați-le.");
+    case Step::Reciprocal:
+        return AboutCapacitances(
+            inputs, " este prea mică: inversul ei depășește domeniul numeric. Măriți-o.",
+            " sunt prea mici: inversele lor depășesc domeniul numeric. Măriți-le.");
+    case Step::SumOfReciprocals:
+        return AboutCapacitances(
+            inputs, " este prea mică: inversul ei depășește domeniul numeric. Măriți-o.",
+            " sunt împreună prea mici: suma inverselor lor depășește domeniul numeric. "
+            "Măriți-le.");
+    case Step::Equivalent:
+        return "Capacitatea echivalentă depășește domeniul numeric: micșorați " + Names(inputs) +
+               ".";
+    case Step::AppliedVoltageInVolts:
+        return "Tensiunea aplicată este prea mare: valoarea ei în volți depășește domeniul "
+               "numeric. Micșorați tensiunea aplicată.";
+    case Step::VoltageAcross:
+        return "Tensiunea aplicată este prea mare pentru aceste capacități: împreună cu "
+               "capacitatea echivalentă depășește domeniul numeric. Micșorați tensiunea aplicată.";
+    case Step::RatingInVolts:
+        return "Tensiunea nominală a " + InputName(FieldOf({Input::Capacitance, inputs[0].index})) +
+               " este prea mare: valoarea ei în volți depășește domeniul numeric. Micșorați-o.";
+    case Step::Tolerance:
+        return "Toleranța trebuie să fie sub 100 %.";
+    case Step::Peak:
+        return "Tensiunea aplicată este prea mare: vârful ei depășește domeniul numeric. "
+               "Micșorați tensiunea aplicată.";
+    case Step::Charge:
+        return "Sarcina depășește domeniul numeric: micșorați tensiunea aplicată sau " +
+               TheCapacitances(inputs) + ".";
+    case Step::Energy:
+        return "Energia depășește domeniul numeric: micșorați tensiunea aplicată sau " +
+               TheCapacitances(inputs) + ".";
+    case Step::Reactance:
+        return "Reactanța depășește domeniul numeric: măriți frecvența sau " +
+               TheCapacitances(inputs) + ".";
+    case Step::Current:
+        return "Curentul depășește domeniul numeric: micșorați tensiunea aplicată, frecvența "
+               "sau " +
+               TheCapacitances(inputs) + ".";
+    }
+    return ErrorMessage(error.kind());
 }
 
 } // namespace
 
-ErrorCause TraceError(const SeriesInputs &inputs, runtime::ErrorKind kind) {
-    const ControlId voltageField{Control::txtUst, 0};
-    std::array<double, 4> picofarads{};
-    std::vector<ControlId> present;
-    std::vector<ControlId> tooLarge;
-    for (int k = 0; k < 4; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        if (inputs.capacitance[i] == 0)
-            continue;
-        present.push_back({Control::txtCs, k});
-        const auto value = Fitting(
-            [&] { return calc::ToPicofarads(inputs.capacitance[i], inputs.capacitanceUnit[i]); });
-        if (value)
-            picofarads[i] = *value;
-        else
-            tooLarge.push_back(present.back());
+ControlId FieldOf(calc::InputRef input) {
+    switch (input.input) {
+    case Input::Capacitance:
+        return {Control::txtCs, input.index};
+    case Input::AppliedVoltage:
+        return {Control::txtUst, 0};
+    case Input::Rating:
+        return {Control::txtUn, input.index};
+    case Input::Tolerance:
+        return {Control::txtTol, 0};
+    case Input::Frequency:
+        return {Control::txtFrec, 0};
     }
-    if (!tooLarge.empty())
-        return AboutCapacitances(
-            tooLarge, " este prea mare: valoarea ei în pF depășește domeniul numeric. Micșorați-o.",
-            " sunt prea mari: valorile lor în pF depășesc domeniul numeric. Micșorați-le.");
+    return {Control::txtUst, 0};
+}
 
-    const runtime::NumberFormat format;
-    std::vector<ControlId> tooSmall;
-    std::vector<ControlId> noticeable;
-    double sum = 0;
-    bool sumFits = true;
-    for (const ControlId field : present) {
-        const double pf = picofarads[static_cast<std::size_t>(field.index)];
-        const auto reciprocal = Fitting([&] { return calc::Reciprocal(pf); });
-        if (!reciprocal)
-            tooSmall.push_back(field);
-        else if (*reciprocal > kNoticeableReciprocal)
-            noticeable.push_back(field);
-        sumFits = sumFits && Fitting([&] {
-                      sum = calc::AddReciprocal(sum, pf, format).value;
-                      return sum;
-                  });
-    }
-    if (!tooSmall.empty())
-        return AboutCapacitances(
-            tooSmall, " este prea mică: inversul ei depășește domeniul numeric. Măriți-o.",
-            " sunt prea mici: inversele lor depășesc domeniul numeric. Măriți-le.");
-    if (!sumFits && !noticeable.empty())
-        return AboutCapacitances(
-            noticeable, " este prea mică: inversul ei depășește domeniul numeric. Măriți-o.",
-            " sunt împreună prea mici: suma inverselor lor depășește domeniul numeric. "
-            "Măriți-le.");
-    if (present.empty() || !sumFits)
-        return {ErrorMessage(kind), {}};
-
-    const auto equivalent = Fitting([&] { return calc::Reciprocal(sum); });
-    if (!equivalent)
-        return {"Capacitatea echivalentă depășește domeniul numeric: micșorați " + Names(present) +
-                    ".",
-                present};
-
-    const auto volts = Fitting([&] { return calc::ToVolts(inputs.voltage, inputs.voltageUnit); });
-    if (!volts)
-        return {"Tensiunea aplicată este prea mare: valoarea ei în volți depășește domeniul "
-                "numeric. Micșorați tensiunea aplicată.",
-                {voltageField}};
-    for (const ControlId field : present) {
-        const double pf = picofarads[static_cast<std::size_t>(field.index)];
-        if (!Fitting([&] { return calc::VoltageAcross(*volts, *equivalent, pf); }))
-            return {"Tensiunea aplicată este prea mare pentru aceste capacități: împreună cu "
-                    "capacitatea echivalentă depășește domeniul numeric. Micșorați tensiunea "
-                    "aplicată.",
-                    {voltageField}};
-    }
-    return {ErrorMessage(kind), {}};
+ErrorCause CauseOf(const calc::CalculationError &error) {
+    ErrorCause cause{Message(error), {}, calc::OfRatingCheck(error.step())};
+    for (const calc::InputRef input : error.inputs())
+        cause.fields.push_back(FieldOf(input));
+    return cause;
 }
 
 } // namespace window

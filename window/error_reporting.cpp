@@ -4,18 +4,7 @@
 // notice until the user's next action.
 #include "frm_tolvarine.h"
 
-#include "conversions.h"
-
 namespace window {
-
-namespace {
-
-double ValueOf(const TextField &field, const runtime::NumberFormat &format) {
-    return runtime::IsNumber(field.Text(), format) ? runtime::TextToDouble(field.Text(), format)
-                                                   : 0;
-}
-
-} // namespace
 
 // A failed run leaves no value from earlier input and no partial sum on the
 // window.
@@ -26,11 +15,17 @@ void frmTolvarine::ClearResults() {
         txtUs[k].SetText("");
         txtUMUs[k].SetText("");
     }
-    m_rating.Clear();
+    m_rating.ClearResults();
 }
 
+// The one place where a failure reaches the window: the message in the band,
+// which the view announces as an alert, and its inputs marked. A failure of
+// the rating check takes only the check's results away.
 void frmTolvarine::ReportError(const ErrorCause &cause) {
-    ClearResults();
+    if (cause.seriesStands)
+        m_rating.ClearResults();
+    else
+        ClearResults();
     SetMarks(cause.fields);
     m_failure = cause.message;
     RenderBand();
@@ -40,6 +35,7 @@ void frmTolvarine::SetMarks(const std::vector<ControlId> &fields) {
     for (TextField &field : txtCs)
         field.SetMarked(false);
     txtUst.SetMarked(false);
+    m_rating.Unmark();
     for (const ControlId id : fields)
         MutableField(id).SetMarked(true);
 }
@@ -60,17 +56,6 @@ void frmTolvarine::RenderBand() {
     const std::string &message = m_notice.empty() ? m_failure : m_notice;
     lblEroare.SetCaption(message);
     lblEroare.SetShown(!message.empty());
-}
-
-SeriesInputs frmTolvarine::Inputs() const {
-    SeriesInputs inputs;
-    for (std::size_t k = 0; k < 4; ++k) {
-        inputs.capacitance[k] = ValueOf(txtCs[k], m_format);
-        inputs.capacitanceUnit[k] = cboCs[k].Text();
-    }
-    inputs.voltage = ValueOf(txtUst, m_format);
-    inputs.voltageUnit = cboUst.Text();
-    return inputs;
 }
 
 } // namespace window

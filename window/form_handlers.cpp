@@ -3,6 +3,7 @@
 #include "frm_tolvarine.h"
 
 #include "conversions.h"
+#include "design_values.h"
 #include "key_codes.h"
 #include "units.h"
 
@@ -21,7 +22,7 @@ void frmTolvarine::ResetValues() {
         txtUMUs[k].SetText(std::string(calc::kVolt));
     }
     txtUst.SetText(runtime::IntToText(0));
-    cboUst.SetText(cboUst.List(2));
+    cboUst.SetText(cboUst.List(kVoltEntry));
     m_rating.ResetInputs();
 }
 

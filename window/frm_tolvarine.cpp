@@ -2,8 +2,10 @@
 #include "frm_tolvarine.h"
 
 #include "delivery_observer.h"
+#include "design_values.h"
 #include "error_message.h"
 #include "runtime_error.h"
+#include "scoped_value.h"
 #include "units.h"
 #include "user_edit.h"
 
@@ -11,35 +13,6 @@
 #include <utility>
 
 namespace window {
-namespace {
-
-constexpr std::size_t kInputLimit = 6;
-
-std::vector<std::string> CapacitanceUnits() {
-    return {calc::kCapacitanceUnits.begin(), calc::kCapacitanceUnits.end()};
-}
-// The applied voltage is entered in uV to kV.
-std::vector<std::string> VoltageUnits() {
-    return {calc::kVoltageUnits.begin(),
-            calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
-}
-
-// Keeps the nesting depth right whichever way a handler leaves.
-class DepthGuard {
-public:
-    explicit DepthGuard(int &depth)
-        : m_depth(depth) {
-        ++m_depth;
-    }
-    ~DepthGuard() { --m_depth; }
-    DepthGuard(const DepthGuard &) = delete;
-    DepthGuard &operator=(const DepthGuard &) = delete;
-
-private:
-    int &m_depth;
-};
-
-} // namespace
 
 // The design values: what every control holds when the window has just been
 // created, before the load notification.
@@ -48,12 +21,12 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *obser
             TextField(*this, {Control::txtCs, 1}, "0", FieldKind::Editable, kInputLimit),
             TextField(*this, {Control::txtCs, 2}, "0", FieldKind::Editable, kInputLimit),
             TextField(*this, {Control::txtCs, 3}, "0", FieldKind::Editable, kInputLimit)}
-    , cboCs{PickList(*this, {Control::cboCs, 0}, CapacitanceUnits()),
-            PickList(*this, {Control::cboCs, 1}, CapacitanceUnits()),
-            PickList(*this, {Control::cboCs, 2}, CapacitanceUnits()),
-            PickList(*this, {Control::cboCs, 3}, CapacitanceUnits())}
+    , cboCs{PickList(*this, {Control::cboCs, 0}, CapacitanceUnitEntries()),
+            PickList(*this, {Control::cboCs, 1}, CapacitanceUnitEntries()),
+            PickList(*this, {Control::cboCs, 2}, CapacitanceUnitEntries()),
+            PickList(*this, {Control::cboCs, 3}, CapacitanceUnitEntries())}
     , txtUst(*this, {Control::txtUst, 0}, "0", FieldKind::Editable, kInputLimit)
-    , cboUst(*this, {Control::cboUst, 0}, VoltageUnits())
+    , cboUst(*this, {Control::cboUst, 0}, VoltageUnitEntries())
     , txtCst(*this, {Control::txtCst, 0}, "", FieldKind::ReadOnly)
     , lblUMs(std::string(calc::kPicofarad))
     , lblEticheteS("Capacitate echivalentă:", "Tensiunea aplicată (~):")
@@ -66,6 +39,7 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *obser
               TextField(*this, {Control::txtUMUs, 2}, "", FieldKind::ReadOnly),
               TextField(*this, {Control::txtUMUs, 3}, "", FieldKind::ReadOnly)}
     , cmdClear("Sterge valori")
+    , cmdVerificare("Verificare")
     , lblEroare("")
     , m_rating(*this)
     , m_format(std::move(format))
@@ -89,13 +63,15 @@ void frmTolvarine::Raise(ControlId id, Notification notification) {
 // assignment that raised it. The window then shows no result, only the cause
 // in the message band, with the inputs that caused it marked.
 void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t *keyAscii) {
-    const DepthGuard guard(m_depth);
+    const ScopedValue depth(m_depth, m_depth + 1);
     if (m_observer)
         m_observer->Delivered(*this, id, notification, m_depth);
     try {
         RunHandler(id, notification, keyAscii);
+    } catch (const calc::CalculationError &error) {
+        ReportError(CauseOf(error));
     } catch (const runtime::RuntimeError &error) {
-        ReportError(TraceError(Inputs(), error.kind()));
+        ReportError({ErrorMessage(error.kind()), {}});
     } catch (...) {
         ReportError({UnexpectedErrorMessage(), {}});
     }
@@ -113,6 +89,10 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
     case Control::cmdClear:
         if (notification == Notification::Click)
             cmdClear_Click();
+        break;
+    case Control::cmdVerificare:
+        if (notification == Notification::Click)
+            cmdVerificare_Click();
         break;
     case Control::txtCs:
         if (notification == Notification::Change)
@@ -149,6 +129,10 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
     case Control::txtFrec:
         if (notification == Notification::Change)
             txtFrec_Change();
+        break;
+    case Control::cboTipUn:
+        if (notification == Notification::Click)
+            cboTipUn_Click();
         break;
     default: // result fields and labels have no handlers
         break;
@@ -199,7 +183,7 @@ void frmTolvarine::UserChoose(ControlId id, int entry) {
 void frmTolvarine::UserClick(ControlId id) {
     EndNotice();
     m_decimalsFollow.reset();
-    if (id.control == Control::cmdClear)
+    if (id.control == Control::cmdClear || id.control == Control::cmdVerificare)
         Deliver(id, Notification::Click);
 }
 
@@ -210,7 +194,7 @@ bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
 
 void frmTolvarine::UserShowPanel(bool open) {
     if (open != m_rating.Open())
-        m_rating.SetOpen(open, m_format);
+        UserClick({Control::cmdVerificare, 0});
 }
 
 const TextField &frmTolvarine::Field(ControlId id) const {
@@ -240,6 +224,8 @@ TextField &frmTolvarine::MutableField(ControlId id) {
 const Button &frmTolvarine::ButtonOf(ControlId id) const {
     if (id.control == Control::cmdClear)
         return cmdClear;
+    if (id.control == Control::cmdVerificare)
+        return cmdVerificare;
     throw std::invalid_argument("not a button");
 }
 

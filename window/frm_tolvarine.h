@@ -58,8 +58,8 @@ public:
     // A typed character, previewed by the window. Returns true when the key
     // goes on to the control that has the focus.
     bool UserKeyPress(std::int16_t keyAscii);
-    // Opens or closes the rating check's panel; it opens showing the check
-    // of the current input.
+    // Opens or closes the rating check's panel, as a click on cmdVerificare
+    // does; it opens showing the check of the current input.
     void UserShowPanel(bool open);
     bool PanelOpen() const { return m_rating.Open(); }
 
@@ -87,6 +87,7 @@ private:
     std::array<TextField, 4> txtUs;
     std::array<TextField, 4> txtUMUs;
     Button cmdClear;
+    Button cmdVerificare;
     Label lblEroare;
     // The rating check's inputs and results.
     RatingModel m_rating;
@@ -103,12 +104,12 @@ private:
     void ShowNotice(std::string notice);
     void EndNotice();
     void RenderBand();
-    SeriesInputs Inputs() const;
 
     // Handlers.
     void Form_Load();
     void Form_KeyPress(std::int16_t &KeyAscii);
     void cmdClear_Click();
+    void cmdVerificare_Click();
     void txtCs_Change(std::int16_t Index);
     void txtUst_Change();
     void cboCs_Click(std::int16_t Index);
@@ -122,6 +123,7 @@ private:
     void cboUn_Click(std::int16_t Index);
     void txtTol_Change();
     void txtFrec_Change();
+    void cboTipUn_Click();
     // Unit letters in a value field: the text and caret that the edit goes on
     // with, and the unit they name in `list`, chosen by ChooseUnit once the
     // edit is let in (a paste refused whole changes no unit either).

@@ -28,6 +28,17 @@ void frmTolvarine::txtFrec_Change() {
     ValidateInput(MutableField({Control::txtFrec, 0}));
 }
 
+void frmTolvarine::cboTipUn_Click() {
+    Recalculate();
+}
+
+// Opens or closes the panel; the recalculation checks the current input
+// while it is open, and takes back the message of a check that failed.
+void frmTolvarine::cmdVerificare_Click() {
+    m_rating.SetOpen(!m_rating.Open());
+    Recalculate();
+}
+
 frmTolvarine::Notation frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed,
                                                    std::size_t caret) {
     const bool decimalsFollow = m_decimalsFollow == id;

@@ -5,9 +5,9 @@
 
 #include "checked_math.h"
 #include "conversions.h"
-#include "error_message.h"
+#include "design_values.h"
 #include "ranging.h"
-#include "runtime_error.h"
+#include "scoped_value.h"
 #include "series.h"
 #include "units.h"
 
@@ -15,8 +15,6 @@
 
 namespace window {
 namespace {
-
-constexpr std::size_t kInputLimit = 6;
 
 std::array<TextField, 4> FieldArray(NotificationSink &sink, Control control, FieldKind kind) {
     const std::optional<std::size_t> limit =
@@ -27,10 +25,9 @@ std::array<TextField, 4> FieldArray(NotificationSink &sink, Control control, Fie
             TextField(sink, {control, 3}, "", kind, limit)};
 }
 
-// A rating is entered in the units of the applied voltage.
-std::vector<std::string> VoltageUnits() {
-    return {calc::kVoltageUnits.begin(),
-            calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
+// The entries of cboTipUn, in the order of calc::RatingKind.
+std::vector<std::string> RatingKinds() {
+    return {"c.c.", "c.a."};
 }
 
 TextField Result(NotificationSink &sink, Control control) {
@@ -80,12 +77,13 @@ const std::array<RatingModel::SingleOf, 10> RatingModel::kSingles = {{
 RatingModel::RatingModel(NotificationSink &sink)
     : m_inputs(&sink)
     , txtUn(FieldArray(m_inputs, Control::txtUn, FieldKind::Editable))
-    , cboUn{PickList(m_inputs, {Control::cboUn, 0}, VoltageUnits()),
-            PickList(m_inputs, {Control::cboUn, 1}, VoltageUnits()),
-            PickList(m_inputs, {Control::cboUn, 2}, VoltageUnits()),
-            PickList(m_inputs, {Control::cboUn, 3}, VoltageUnits())}
+    , cboUn{PickList(m_inputs, {Control::cboUn, 0}, VoltageUnitEntries()),
+            PickList(m_inputs, {Control::cboUn, 1}, VoltageUnitEntries()),
+            PickList(m_inputs, {Control::cboUn, 2}, VoltageUnitEntries()),
+            PickList(m_inputs, {Control::cboUn, 3}, VoltageUnitEntries())}
     , txtTol(m_inputs, {Control::txtTol, 0}, "10", FieldKind::Editable, kInputLimit)
     , txtFrec(m_inputs, {Control::txtFrec, 0}, "50", FieldKind::Editable, kInputLimit)
+    , cboTipUn(m_inputs, {Control::cboTipUn, 0}, RatingKinds())
     , txtUmax(FieldArray(m_results, Control::txtUmax, FieldKind::ReadOnly))
     , txtUMUmax(FieldArray(m_results, Control::txtUMUmax, FieldKind::ReadOnly))
     , txtUvarf(FieldArray(m_results, Control::txtUvarf, FieldKind::ReadOnly))
@@ -102,25 +100,29 @@ RatingModel::RatingModel(NotificationSink &sink)
     , txtUMXc(Result(m_results, Control::txtUMXc))
     , txtI(Result(m_results, Control::txtI))
     , txtUMI(Result(m_results, Control::txtUMI))
-    , lblVerificare("") {
+    , lblVerificare("")
+    , lblVerifCap("", "") {
     lblVerificare.SetShown(false);
     ResetInputs();
 }
 
 void RatingModel::ResetInputs() {
-    m_inputs.SetOn(false);
+    const ScopedValue muted(m_inputs.On(), false);
     for (std::size_t k = 0; k < 4; ++k) {
         txtUn[k].SetText("");
-        cboUn[k].SetText(cboUn[k].List(2));
+        cboUn[k].SetText(cboUn[k].List(kVoltEntry));
     }
+    cboTipUn.SetText(cboTipUn.List(0));
     txtTol.SetText(runtime::IntToText(10));
     txtFrec.SetText(runtime::IntToText(50));
-    m_inputs.SetOn(true);
+    ShowKind();
 }
 
-void RatingModel::Clear() {
-    ClearResults();
-    m_chain.reset();
+// The headers of the ratings and the margins name what is compared.
+void RatingModel::ShowKind() {
+    const bool alternating = cboTipUn.ListIndex() == 1;
+    lblVerifCap[0].SetCaption(alternating ? "Tensiune nominală c.a." : "Tensiune nominală c.c.");
+    lblVerifCap[3].SetCaption(alternating ? "Marjă față de efectivă" : "Marjă față de vârf");
 }
 
 void RatingModel::ClearResults() {
@@ -137,8 +139,17 @@ void RatingModel::ClearResults() {
     }
     m_margins.fill(calc::Margin::NotGiven);
     m_descriptions.fill("");
+    m_excess.fill("");
     lblVerificare.SetCaption("");
     lblVerificare.SetShown(false);
+    ShowKind();
+}
+
+void RatingModel::Unmark() {
+    for (TextField &field : txtUn)
+        field.SetMarked(false);
+    txtTol.SetMarked(false);
+    txtFrec.SetMarked(false);
 }
 
 // An empty input counts as 0: for a rating, not given.
@@ -146,39 +157,32 @@ double RatingModel::Number(const TextField &field, const runtime::NumberFormat &
     return field.Text().empty() ? 0 : runtime::TextToDouble(field.Text(), format);
 }
 
-void RatingModel::Update(const std::array<double, 4> &picofarads, double volts,
-                         const runtime::NumberFormat &format) {
-    m_chain = Chain{picofarads, volts};
-    if (m_open)
-        Check(*m_chain, format);
-}
-
-void RatingModel::SetOpen(bool open, const runtime::NumberFormat &format) {
+void RatingModel::SetOpen(bool open) {
     m_open = open;
-    if (open && m_chain)
-        Check(*m_chain, format);
-    else
+    if (!open)
         ClearResults();
 }
 
-void RatingModel::Check(const Chain &chain, const runtime::NumberFormat &format) {
+void RatingModel::Update(const std::array<double, 4> &picofarads, double volts, double equivalent,
+                         const runtime::NumberFormat &format) {
+    if (!m_open)
+        return;
+    const std::array<calc::Margin, 4> before = m_margins;
     ClearResults();
-    try {
-        calc::RatingInput input;
-        for (std::size_t k = 0; k < 4; ++k) {
-            input.capacitors[k].picofarads = chain.picofarads[k];
-            input.capacitors[k].ratedVolts =
-                calc::ToVolts(Number(txtUn[k], format), cboUn[k].Text());
-        }
-        input.volts = chain.volts;
-        input.tolerance = runtime::Div(Number(txtTol, format), 100);
-        input.hertz = Number(txtFrec, format);
-        if (const auto result = calc::CheckRatings(input))
-            Show(*result, format);
-    } catch (const runtime::RuntimeError &error) {
-        ClearResults();
-        lblVerificare.SetCaption(ErrorMessage(error.kind()));
-        lblVerificare.SetShown(true);
+    calc::RatingInput input;
+    for (std::size_t k = 0; k < 4; ++k) {
+        input.capacitors[k].picofarads = picofarads[k];
+        input.capacitors[k].ratedVolts = calc::VoltsOf({calc::Input::Rating, static_cast<int>(k)},
+                                                       Number(txtUn[k], format), cboUn[k].Text());
+    }
+    input.equivalent = equivalent;
+    input.volts = volts;
+    input.tolerance = runtime::Div(Number(txtTol, format), 100);
+    input.hertz = Number(txtFrec, format);
+    input.kind = static_cast<calc::RatingKind>(std::max(cboTipUn.ListIndex(), 0));
+    if (const auto result = calc::CheckRatings(input)) {
+        Show(*result, format);
+        ShowWarning(before);
     }
 }
 
@@ -193,11 +197,12 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
         m_margins[k] = c.margin;
         if (c.margin == calc::Margin::NotGiven)
             continue;
-        // The headroom below 0 is the excess of the peak over the rating.
+        // The headroom below 0 is the excess over the rating.
         calc::Ranged by = calc::RangeVoltage(std::fabs(c.headroom), format);
         const std::string amount = by.text + " " + std::string(by.unit);
         if (c.margin == calc::Margin::Exceeds) {
             m_descriptions[k] = "Depășește tensiunea nominală cu " + amount;
+            m_excess[k] = amount;
             by.text.insert(by.text.begin(), '-');
         } else {
             m_descriptions[k] = "În limita tensiunii nominale, cu o rezervă de " + amount;
@@ -207,10 +212,42 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
     const calc::ChainRating &chain = result.chain;
     Write(txtQ, txtUMQ, Range(chain.coulombs, calc::kCoulombIndex, calc::kChargeUnits, format));
     Write(txtWt, txtUMWt, Range(chain.joules, calc::kJouleIndex, calc::kEnergyUnits, format));
-    if (chain.ohms && chain.amperes) {
+    if (chain.ohms)
         Write(txtXc, txtUMXc, Range(*chain.ohms, calc::kOhmIndex, calc::kReactanceUnits, format));
-        Write(txtI, txtUMI, Range(*chain.amperes, calc::kAmpereIndex, calc::kCurrentUnits, format));
+    else // at 0 Hz
+        Write(txtXc, txtUMXc, {"∞", calc::kReactanceUnits[calc::kOhmIndex]});
+    Write(txtI, txtUMI, Range(chain.amperes, calc::kAmpereIndex, calc::kCurrentUnits, format));
+}
+
+// "C1 depășește tensiunea nominală cu 18,898 V.", or for several "Depășesc
+// tensiunea nominală: C1 cu 18,898 V, C2 cu 18,898 V."; raised
+// anew when a margin has turned red since the last check shown.
+void RatingModel::ShowWarning(const std::array<calc::Margin, 4> &before) {
+    std::vector<std::size_t> exceeding;
+    bool turned = false;
+    for (std::size_t k = 0; k < 4; ++k) {
+        if (m_margins[k] != calc::Margin::Exceeds)
+            continue;
+        exceeding.push_back(k);
+        turned = turned || before[k] != calc::Margin::Exceeds;
     }
+    if (exceeding.empty())
+        return;
+    const auto name = [](std::size_t k) { return "C" + std::to_string(k + 1); };
+    std::string text;
+    if (exceeding.size() == 1) {
+        text = name(exceeding[0]) + " depășește tensiunea nominală cu " + m_excess[exceeding[0]];
+    } else {
+        text = "Depășesc tensiunea nominală: ";
+        for (std::size_t i = 0; i < exceeding.size(); ++i) {
+            const std::size_t k = exceeding[i];
+            text += (i == 0 ? "" : ", ") + name(k) + " cu " + m_excess[k];
+        }
+    }
+    lblVerificare.SetCaption(text + ".");
+    lblVerificare.SetShown(true);
+    if (turned)
+        ++m_warnings;
 }
 
 const TextField *RatingModel::Field(ControlId id) const {
@@ -234,12 +271,16 @@ const PickList *RatingModel::List(ControlId id) const {
 }
 
 PickList *RatingModel::MutableList(ControlId id) {
+    if (id.control == Control::cboTipUn)
+        return &cboTipUn;
     if (id.control != Control::cboUn)
         return nullptr;
     return &cboUn.at(static_cast<std::size_t>(id.index));
 }
 
 const Label *RatingModel::LabelOf(ControlId id) const {
+    if (id.control == Control::lblVerifCap)
+        return &lblVerifCap[id.index];
     return id.control == Control::lblVerificare ? &lblVerificare : nullptr;
 }
 

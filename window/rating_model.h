@@ -25,23 +25,32 @@ public:
     RatingModel &operator=(const RatingModel &) = delete;
 
     // The inputs' start values, which they also have at design: no rating,
-    // in volts; +-10 %; 50 Hz. They raise no notification: the calculation
-    // that follows a reset shows them.
+    // in volts, DC ratings; +-10 %; 50 Hz. They raise no notification: the
+    // calculation that follows a reset shows them.
     void ResetInputs();
 
-    // Takes the chain as the calculation read it: the capacitances in pF
-    // (0: absent) and the applied voltage in volts. While the panel is open
-    // the results are rewritten for it; a failure of the check empties them
-    // and shows its message.
-    void Update(const std::array<double, 4> &picofarads, double volts,
+    // Takes the chain as the calculation found it: the capacitances in pF
+    // (0: absent), the applied voltage in volts and the equivalent
+    // capacitance in pF. While the panel is open the results are rewritten
+    // for it; a failure of the check raises calc::CalculationError, naming
+    // the inputs to change, and leaves the results empty.
+    void Update(const std::array<double, 4> &picofarads, double volts, double equivalent,
                 const runtime::NumberFormat &format);
-    // Empties every result: no capacitor is present, or the calculation failed.
-    void Clear();
+    // Empties every result: no capacitor is present, or a calculation failed.
+    void ClearResults();
+    // Takes the marks off the check's inputs.
+    void Unmark();
 
     // The panel that shows the check. While it is closed nothing is checked
-    // and the results are empty; opening it checks the last chain at once.
-    void SetOpen(bool open, const runtime::NumberFormat &format);
+    // and the results are empty; the recalculation that follows opening it
+    // checks the current input.
+    void SetOpen(bool open);
     bool Open() const { return m_open; }
+
+    // Counts the times a capacitor's margin has turned red: each is
+    // announced with lblVerificare, which says which capacitors exceed
+    // their rating and by how much.
+    unsigned WarningsRaised() const { return m_warnings; }
 
     calc::Margin MarginOf(int k) const { return m_margins.at(static_cast<std::size_t>(k)); }
     // What a screen reader says of the margin of capacitor k + 1.
@@ -62,7 +71,7 @@ private:
     public:
         explicit Relay(NotificationSink *target)
             : m_target(target) {}
-        void SetOn(bool on) { m_on = on; }
+        bool &On() { return m_on; }
         void Raise(ControlId id, Notification notification) override {
             if (m_target && m_on)
                 m_target->Raise(id, notification);
@@ -85,14 +94,9 @@ private:
     static const std::array<ArrayOf, 9> kArrays;
     static const std::array<SingleOf, 10> kSingles;
 
-    struct Chain {
-        std::array<double, 4> picofarads;
-        double volts;
-    };
-
-    void Check(const Chain &chain, const runtime::NumberFormat &format);
-    void ClearResults();
     void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
+    void ShowWarning(const std::array<calc::Margin, 4> &before);
+    void ShowKind();
     double Number(const TextField &field, const runtime::NumberFormat &format) const;
 
     Relay m_inputs;
@@ -101,14 +105,16 @@ private:
     std::array<PickList, 4> cboUn;
     TextField txtTol;
     TextField txtFrec;
+    PickList cboTipUn;
     Fields txtUmax, txtUMUmax, txtUvarf, txtUMUvarf, txtMarja, txtUMMarja, txtW, txtUMW;
     TextField txtQ, txtUMQ, txtWt, txtUMWt, txtXc, txtUMXc, txtI, txtUMI;
     Label lblVerificare;
+    CaptionLabels lblVerifCap;
     std::array<calc::Margin, 4> m_margins{};
     std::array<std::string, 4> m_descriptions;
+    std::array<std::string, 4> m_excess; // by how much each exceeds its rating
     bool m_open = false;
-    // The chain of the last good calculation, checked when the panel opens.
-    std::optional<Chain> m_chain;
+    unsigned m_warnings = 0;
 };
 
 } // namespace window

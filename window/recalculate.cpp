@@ -55,52 +55,45 @@ void frmTolvarine::ComputeResults() {
                 txtUMUs[k].SetText("");
             }
         }
-        m_rating.Clear();
+        m_rating.ClearResults();
         return;
     }
 
-    // Everything in pF from here on.
-    for (std::size_t i = 1; i <= 4; ++i)
-        capacitance[i] = calc::ToPicofarads(capacitance[i], cboCs[i - 1].Text());
+    // Everything in pF from here on. Each step of calc names the inputs it
+    // failed on, and the dispatcher tells the user which to change.
+    const std::array<std::string_view, 4> units = {cboCs[0].Text(), cboCs[1].Text(),
+                                                   cboCs[2].Text(), cboCs[3].Text()};
+    const calc::PerCapacitor picofarads =
+        calc::InPicofarads({capacitance[1], capacitance[2], capacitance[3], capacitance[4]}, units);
 
     // The sum of reciprocals is kept as text, so each partial sum is cut to
     // 15 significant digits before the next term is added. Each text goes to
     // its field with the value that it reads, so nothing that the calculation
     // wrote is read back from a field.
-    runtime::WrittenNumber sum{IntToText(0), 0};
-    txtCst.SetText(std::move(sum.text));
-    for (std::size_t i = 1; i <= 4; ++i) {
-        if (capacitance[i] != 0) {
-            sum = calc::AddReciprocal(sum.value, capacitance[i], m_format);
-            txtCst.SetText(std::move(sum.text));
-        }
-    }
+    txtCst.SetText(IntToText(0));
+    std::vector<runtime::WrittenNumber> sums = calc::PartialSums(picofarads, m_format);
+    for (runtime::WrittenNumber &sum : sums)
+        txtCst.SetText(std::move(sum.text));
 
     // The voltages use the exact reciprocal; only the shown capacitance is
     // rounded to three decimals of a pF.
-    const double equivalent = calc::Reciprocal(sum.value);
-    runtime::WrittenNumber shown =
-        runtime::WriteDouble(runtime::RoundDecimals(equivalent, 3), m_format);
-    txtCst.SetText(shown.text);
-    ScaleCapacitance(std::move(shown));
+    calc::Equivalent equivalent = calc::EquivalentOf(sums.back().value, picofarads, m_format);
+    txtCst.SetText(equivalent.shown.text);
+    ScaleCapacitance(std::move(equivalent.shown));
 
-    const double volts = calc::ToVolts(number(txtUst), cboUst.Text());
+    const double volts =
+        calc::VoltsOf({calc::Input::AppliedVoltage}, number(txtUst), cboUst.Text());
 
     // Written in volts, unrounded: the ranging rounds in the unit it shows.
+    std::array<runtime::WrittenNumber, 4> across =
+        calc::VoltagesAcross(volts, equivalent.picofarads, picofarads, m_format);
     std::array<double, 4> written{};
-    for (std::size_t i = 1; i <= 4; ++i) {
-        if (capacitance[i] != 0) {
-            runtime::WrittenNumber across = runtime::WriteDouble(
-                calc::VoltageAcross(volts, equivalent, capacitance[i]), m_format);
-            txtUs[i - 1].SetText(std::move(across.text));
-            written[i - 1] = across.value;
-        } else {
-            txtUs[i - 1].SetText(IntToText(0));
-        }
+    for (std::size_t k = 0; k < 4; ++k) {
+        written[k] = across[k].value;
+        txtUs[k].SetText(std::move(across[k].text));
     }
     ScaleVoltages(written);
-    m_rating.Update({capacitance[1], capacitance[2], capacitance[3], capacitance[4]}, volts,
-                    m_format);
+    m_rating.Update(picofarads, volts, equivalent.picofarads, m_format);
 }
 
 } // namespace window

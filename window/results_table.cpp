@@ -30,8 +30,10 @@ void AddRatingCheck(std::string &table, const RatingModel &rating) {
         return rating.Field({control, k})->Text();
     };
     table += '\n';
-    AddRow(table, {"Verificare", "Tensiune nominală", "Unitate", "U max efectivă", "Unitate",
-                   "U max de vârf", "Unitate", "Marjă", "Unitate", "Stare", "Energie", "Unitate"});
+    AddRow(table, {"Verificare", rating.LabelOf({Control::lblVerifCap, 0})->Caption(), "Unitate",
+                   "U max efectivă", "Unitate", "U max de vârf", "Unitate",
+                   rating.LabelOf({Control::lblVerifCap, 3})->Caption(), "Unitate", "Stare",
+                   "Energie nominală", "Unitate"});
     for (int k = 0; k < 4; ++k) {
         const calc::Margin margin = rating.MarginOf(k);
         const std::string_view state = margin == calc::Margin::Exceeds  ? "depășește"
@@ -46,10 +48,10 @@ void AddRatingCheck(std::string &table, const RatingModel &rating) {
     }
     AddRow(table, {"Toleranță ±", text(Control::txtTol), "%"});
     AddRow(table, {"Frecvență", text(Control::txtFrec), "Hz"});
-    AddRow(table, {"Sarcina Q", text(Control::txtQ), text(Control::txtUMQ)});
-    AddRow(table, {"Energie W", text(Control::txtWt), text(Control::txtUMWt)});
-    AddRow(table, {"Reactanță Xc", text(Control::txtXc), text(Control::txtUMXc)});
-    AddRow(table, {"Curent I", text(Control::txtI), text(Control::txtUMI)});
+    AddRow(table, {"Sarcina Q, nominală efectivă", text(Control::txtQ), text(Control::txtUMQ)});
+    AddRow(table, {"Energie W, nominală", text(Control::txtWt), text(Control::txtUMWt)});
+    AddRow(table, {"Reactanță Xc, nominală", text(Control::txtXc), text(Control::txtUMXc)});
+    AddRow(table, {"Curent I, nominal efectiv", text(Control::txtI), text(Control::txtUMI)});
 }
 
 } // namespace

@@ -19,6 +19,10 @@ EXPECTED = {
     "Unitatea C1": ("pF", None),
     "Unitatea C4": ("pF", None),
     "Unitatea tensiunii aplicate": ("V", None),
+    "Toleranța": ("10", None),
+    "Felul tensiunilor nominale": ("c.c.", None),
+    "Tensiunea maximă efectivă pe C1": ("126.5", "V. Rezultat"),
+    "Reactanța nominală": ("636.62", "MΩ. Rezultat"),
 }
 
 

@@ -6,7 +6,13 @@
 # asks the session bus whether the name has an owner: calling the name itself
 # would make D-Bus start a second launcher, which would outlive the session
 # and keep the test's output open.
+#
+# The bus's socket lies in the runtime folder, or without one in the home
+# folder's cache, where tests running at the same time would take each
+# other's: each session gets a runtime folder of its own.
 start_accessibility_bus() {
+    XDG_RUNTIME_DIR=$(mktemp -d "${work:-${TMPDIR:-/tmp}}/runtime.XXXXXX")
+    export XDG_RUNTIME_DIR
     /usr/libexec/at-spi-bus-launcher --launch-immediately &
     bus_pid=$!
     for _ in $(seq 200); do

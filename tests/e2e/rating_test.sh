@@ -1,23 +1,57 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Starts the program under a virtual X server, types 2 x 100 nF on 230 V in
-# engineering notation, opens the rating check with F2, rates both capacitors
-# at 160 V, sees the margins turn red, copies the results with Ctrl+Shift+C
-# and reads them back from the clipboard.
-# Usage: rating_test.sh <Tolvarine program> <folder for the screenshot>
+# Starts the program under a virtual X server with a screen reader's view of
+# it (AT-SPI), types 2 x 100 nF on 230 V in engineering notation, checks that
+# the window's class is the one its desktop entry names, opens the rating
+# check from the keyboard (Tab to "Verificare", Space), rates both capacitors
+# at 160 V and sees the margins turn red, copies the results with
+# Ctrl+Shift+C, then takes the ratings as AC (RMS) and sees the margins turn
+# green, and types a tolerance of 150 %, which a screen reader hears as an
+# alert naming the tolerance.
+# Usage: rating_test.sh <Tolvarine program> <folder for the screenshot> <desktop entry>
 set -euo pipefail
 program=$1
 out=$2
+entry=$3
+here=$(cd "$(dirname "$0")" && pwd)
+python=/usr/bin/python3
 
-source "$(dirname "$0")/xvfb_session.sh"
-require_tools Xvfb xdotool import convert xclip
+if [ -z "${TOLVARINE_TEST_SESSION:-}" ]; then
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus is not installed"; exit 77; }
+    exec env TOLVARINE_TEST_SESSION=1 dbus-run-session -- bash "$0" "$@"
+fi
+
+source "$here/xvfb_session.sh"
+source "$here/atspi_bus.sh"
+require_tools Xvfb xdotool import convert xclip xprop /usr/libexec/at-spi-bus-launcher
+"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+helpers=()
+trap 'kill "${helpers[@]}" 2>/dev/null; cleanup' EXIT
+start_accessibility_bus
+helpers+=("$bus_pid")
 start_xvfb
-start_program "$program"
+start_program "$program" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
-red_pixels() { # pixels of the margin's red in a screenshot of the window
-    convert "$1" -fx '(r>0.55 && g<0.25 && b<0.25) ? 1 : 0' -format '%[fx:round(mean*w*h)]' info:
+failed=0
+fail() { echo "FAIL: $*"; failed=1; }
+colour_pixels() { # <fx condition> <image>: pixels of that colour
+    convert "$2" -fx "($1) ? 1 : 0" -format '%[fx:round(mean*w*h)]' info:
 }
+red_pixels() { colour_pixels 'r>0.55 && g<0.25 && b<0.25' "$1"; }
+green_pixels() { colour_pixels 'r<0.1 && g>0.3 && g<0.5 && b<0.1' "$1"; }
 height() { xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: [0-9]*x//p'; }
+margins() { "$python" "$here/atspi_window.py" fields "Marja față de tensiunea nominală a C1" \
+    "Marja față de tensiunea nominală a C2" | cut -f2 | paste -sd' '; }
+
+# Docks group the window with its launcher by the window's class.
+wm_class=$(xprop -id "$window" WM_CLASS)
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+echo "$wm_class; the desktop entry: StartupWMClass=$startup_class"
+grep -qF "\"$startup_class\"" <<<"$wm_class" || fail "the window's class is not $startup_class"
+
+"$python" "$here/atspi_window.py" listen 110 >"$work/alerts" &
+helpers+=("$!")
+for _ in $(seq 50); do grep -q listening "$work/alerts" && break; sleep 0.1; done
 
 # C1 and C2: 100n, the unit letter choosing nF; 230 V applied.
 xdotool key --delay 40 ctrl+a
@@ -28,12 +62,14 @@ xdotool key --delay 40 Tab Tab Tab Tab Tab Tab
 xdotool type --delay 40 230
 closed=$(height)
 
-# F2 opens the panel, the window grows downwards, the focus goes to the C1 rating.
-xdotool key F2
+# Tab to "Verificare", last in the focus order, and Space: the window grows
+# downwards and the focus goes to the C1 rating.
+for _ in $(seq 12); do xdotool key --delay 40 Tab; done
+xdotool key space
 sleep 0.5
 opened=$(height)
 echo "window height closed: $closed, open: $opened"
-[ "$opened" -gt "$closed" ] || { echo "FAIL: F2 did not open the panel"; exit 1; }
+[ "$opened" -gt "$closed" ] || { echo "FAIL: Space on Verificare did not open the panel"; exit 1; }
 import -window "$window" "$work/unrated.png"
 xdotool type --delay 40 160
 xdotool key --delay 40 Tab Tab
@@ -43,23 +79,45 @@ import -window "$window" "$out/e2e_rating.png"
 echo "Screenshot: $out/e2e_rating.png"
 before=$(red_pixels "$work/unrated.png")
 after=$(red_pixels "$out/e2e_rating.png")
-echo "red pixels before the ratings: $before, after: $after"
-[ "$before" -eq 0 ] && [ "$after" -gt 0 ] || { echo "FAIL: the margins did not turn red"; exit 1; }
+echo "red pixels before the ratings: $before, after: $after; margins: $(margins)"
+[ "$before" -eq 0 ] && [ "$after" -gt 0 ] || fail "the margins did not turn red"
 
 xdotool key ctrl+shift+c
 sleep 0.3
 xclip -selection clipboard -o >"$work/clipboard.txt"
 cat "$work/clipboard.txt"
 expect_line() {
-    grep -qxF "$(printf "$1")" "$work/clipboard.txt" || { echo "FAIL: no line '$1'"; exit 1; }
+    grep -qxF "$(printf "$1")" "$work/clipboard.txt" || fail "no line '$1'"
 }
 expect_line 'C1\t100\tnF\t115\tV'
 expect_line 'Tensiunea aplicată\t230\tV'
 expect_line 'Capacitate echivalentă\t50\tnF'
 expect_line 'C2\t160\tV\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\t661.25\tuJ'
-expect_line 'Reactanță Xc\t63.662\tkΩ'
-echo "PASS: the rating check marks both capacitors and the results reach the clipboard"
+expect_line 'Reactanță Xc, nominală\t63.662\tkΩ'
+
+# The rating kind follows the ratings in the focus order: Down takes AC.
+xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Down
+sleep 0.5
+import -window "$window" "$work/alternating.png"
+echo "AC ratings: red pixels $(red_pixels "$work/alternating.png")," \
+    "green pixels $(green_pixels "$work/alternating.png"); margins: $(margins)"
+[ "$(margins)" == "33.5 33.5" ] || fail "the AC margins are not 33.5 V each"
+[ "$(red_pixels "$work/alternating.png")" -eq 0 ] &&
+    [ "$(green_pixels "$work/alternating.png")" -gt 0 ] || fail "the margins did not turn green"
+
+# A tolerance of 150 %: the message band names the tolerance, as an alert.
+xdotool key --delay 40 Tab
+xdotool type --delay 40 150
+tolerance="Toleranța trebuie să fie sub 100 %."
+for _ in $(seq 150); do grep -qF "$tolerance" "$work/alerts" && break; sleep 0.1; done
+grep '^alert' "$work/alerts" || true
+grep -q '^alert	\(C1 depășește\|Depășesc\) tensiunea nominală' "$work/alerts" ||
+    fail "no alert when the margins turned red"
+[ "$(grep '^alert' "$work/alerts" | tail -n 1)" == "$(printf 'alert\t%s' "$tolerance")" ] ||
+    fail "the last alert is not '$tolerance'"
+[ "$failed" -eq 0 ] && echo "PASS: the rating check from the keyboard, DC and AC, and its alerts"
 
 xdotool key Escape
 timeout 10 tail --pid="$program_pid" -f /dev/null || { echo "FAIL: Esc did not end the program"; exit 1; }
 program_pid=
+exit $failed

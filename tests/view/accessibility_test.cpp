@@ -4,6 +4,7 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QTest>
 
 namespace {
 
@@ -45,6 +46,20 @@ TEST_F(Accessibility, DescribesResultsWithTheirUnitAsReadOnly) {
         EXPECT_EQ(Read(Edit(name), QAccessible::Description), QString::fromUtf8(description))
             << name;
     EXPECT_EQ(Read(Edit("txtCst"), QAccessible::Value), "3.197");
+}
+
+TEST_F(Accessibility, DescribesAMarkedFieldAsInvalidUntilItIsGood) {
+    Choose("cboCs(2)", "uF");
+    TypeInto("txtCs(2)", "9307");
+    QLineEdit &c3 = Edit("txtCs(2)");
+    c3.setFocus(Qt::OtherFocusReason);
+    c3.setCursorPosition(1);
+    QTest::keyClick(&c3, Qt::Key_E); // 9e307 uF, too large in pF
+    EXPECT_EQ(Read(c3, QAccessible::Description),
+              QString::fromUtf8("Valoare nevalidă, vedeți mesajul de eroare."));
+    TypeInto("txtCs(2)", "4");
+    EXPECT_NE(Read(c3, QAccessible::Description),
+              QString::fromUtf8("Valoare nevalidă, vedeți mesajul de eroare."));
 }
 
 } // namespace

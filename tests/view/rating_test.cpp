@@ -3,6 +3,7 @@
 // frame, a rating turns the margin red, and the results reach the clipboard.
 #include "window_fixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -53,17 +54,34 @@ TEST_F(RatingPanel, OpensWithF2UnderTheFrameAndClosesAgainMovingNoControl) {
     EXPECT_FALSE(Frame("fraVerificare").isHidden());
 }
 
-TEST_F(RatingPanel, ItsControlsFollowTheWindowsInTheFocusOrder) {
-    TypeInto("txtCs(0)", "1"); // shows txtCst
-    PressF2();
-    Edit("txtCst").setFocus(Qt::TabFocusReason);
-    QTest::keyClick(&Edit("txtCst"), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &Edit("txtUn(0)"));
-    QTest::keyClick(&Edit("txtUn(0)"), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &Combo("cboUn(0)"));
-    Edit("txtUMI").setFocus(Qt::TabFocusReason);
-    QTest::keyClick(&Edit("txtUMI"), Qt::Key_Tab);
-    EXPECT_EQ(QApplication::focusWidget(), &Edit("txtCs(0)"));
+// "Verificare" is last in the window's focus order; Space and Enter open and
+// close the panel, whose inputs follow it; its results are no Tab stops.
+TEST_F(RatingPanel, TabReachesTheButtonThenThePanelsInputsOnly) {
+    const struct {
+        Qt::Key key; // pressed on the button
+        bool open;   // the panel afterwards
+        std::vector<QString> walk;
+    } cases[] = {
+        {Qt::Key_Tab, false, {"txtCs(0)"}},
+        {Qt::Key_Space,
+         true,
+         {"txtUn(0)", "cboUn(0)", "txtUn(1)", "cboUn(1)", "txtUn(2)", "cboUn(2)", "txtUn(3)",
+          "cboUn(3)", "cboTipUn", "txtTol", "txtFrec", "txtCs(0)"}},
+        {Qt::Key_Return, false, {"cmdVerificare", "txtCs(0)"}},
+    };
+    for (const auto &c : cases) {
+        Edit("txtUMUs(3)").setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), &Toggle());
+        QTest::keyClick(&Toggle(), c.key);
+        EXPECT_EQ(Window().RatingOpen(), c.open) << c.key;
+        std::vector<QString> walk{QApplication::focusWidget()->objectName()};
+        while (walk.size() < c.walk.size()) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            walk.push_back(QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(walk, c.walk) << c.key;
+    }
 }
 
 TEST_F(RatingPanel, ItsButtonSitsInAFreeCornerOfTheFrame) {
@@ -71,7 +89,6 @@ TEST_F(RatingPanel, ItsButtonSitsInAFreeCornerOfTheFrame) {
     EXPECT_TRUE(Frame("fraSerie").contentsRect().contains(button));
     for (QWidget *w : Frame("fraSerie").findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         EXPECT_FALSE(w->geometry().intersects(button)) << w->objectName().toStdString();
-    EXPECT_EQ(Toggle().focusPolicy(), Qt::NoFocus);
 }
 
 TEST_F(RatingPanel, ARatingBelowTheWorstPeakTurnsTheMarginRed) {
@@ -110,6 +127,52 @@ TEST_F(RatingPanel, CopiesTheResultsWithCtrlShiftCAndFromTheContextMenu) {
     (*copy)->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QString::fromUtf8(
         "C2\t160\tV\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\t661.25\tuJ\n")));
+}
+
+// The longest texts of six typed characters without an exponent: 999999 kV
+// is 1000 MV RMS and 1414,212 MV at its peak.
+TEST_F(RatingPanel, EachResultFieldShowsItsLongestTextWhole) {
+    PressF2();
+    const std::pair<const char *, const char *> longest[] = {
+        {"txtUmax(0)", "999,999"}, {"txtUvarf(3)", "1414,212"}, {"txtMarja(1)", "⚠ -1414,212"},
+        {"txtW(2)", "999,999"},    {"txtQ", "999,999"},         {"txtWt", "999,999"},
+        {"txtXc", "999,999"},      {"txtI", "999,999"},
+    };
+    for (const auto &[name, text] : longest) {
+        QLineEdit &edit = Edit(name);
+        // QLineEdit keeps 2 pixels between its contents and the text.
+        const int room = edit.contentsRect().marginsRemoved(edit.textMargins()).width() - 4;
+        EXPECT_LE(edit.fontMetrics().boundingRect(QString::fromUtf8(text)).width(), room)
+            << name << " cuts " << text;
+    }
+}
+
+// The warning of a margin that turns red is an alert, announced by being
+// shown (the Linux bridge passes on the showing of an alert); staying red or
+// turning green again announces nothing.
+TEST_F(RatingPanel, AnnouncesAMarginThatTurnsRed) {
+    struct ShowCounter final : QObject {
+        int shown = 0;
+        bool eventFilter(QObject *, QEvent *event) override {
+            shown += event->type() == QEvent::Show;
+            return false;
+        }
+    } counter;
+    TypeExample();
+    PressF2();
+    QLabel &warning = Label("lblVerificare");
+    warning.installEventFilter(&counter);
+    const std::pair<const char *, int> steps[] = {{"160", 1}, {"170", 1}, {"1000", 1}, {"100", 2}};
+    for (const auto &[rating, expected] : steps) {
+        TypeInto("txtUn(0)", rating);
+        EXPECT_EQ(counter.shown, expected) << rating;
+    }
+    warning.removeEventFilter(&counter);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&warning);
+    ASSERT_NE(iface, nullptr);
+    EXPECT_EQ(iface->role(), QAccessible::AlertMessage);
+    EXPECT_EQ(iface->text(QAccessible::Name),
+              QString::fromUtf8("C1 depășește tensiunea nominală cu 78.898 V."));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window's look under a dark desktop and its keyboard focus.
+#include "romanian_qt_texts.h"
 #include "window_fixture.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QMenu>
 #include <QStyle>
 #include <QTest>
 
@@ -54,6 +56,27 @@ TEST_F(DarkDesktop, OpensTheListsInTheWindowsLightColours) {
         EXPECT_LT(Darkest(image, pixels), 80) << name << ": the text is light";
         combo.hidePopup();
     }
+}
+
+// A field's menu, which Qt supplies, is Romanian and keeps the window's
+// light colours.
+TEST_F(DarkDesktop, GivesAFieldsMenuInRomanianInTheWindowsColours) {
+    view::InstallRomanianQtTexts(*QApplication::instance());
+    QLineEdit &edit = Edit("txtCs(1)");
+    QMenu *menu = edit.createStandardContextMenu();
+    QStringList texts;
+    for (QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);
+    }
+    EXPECT_EQ(texts, QStringList({"&Anulează", "&Refă", "&Taie", "&Copiază", "&Lipește",
+                                  QString::fromUtf8("Șt&erge"), "&Selectează tot"}));
+    menu->popup(edit.mapToGlobal(QPoint(4, 4)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    EXPECT_GT(qGray(menu->palette().color(QPalette::Window).rgb()), 200);
+    EXPECT_LT(qGray(menu->palette().color(QPalette::WindowText).rgb()), 80);
+    menu->close();
+    delete menu;
 }
 
 using FocusOnFields = WindowTest;

@@ -108,7 +108,7 @@ struct RatingCase {
     // Expected texts; an empty text is no value.
     std::vector<std::pair<ControlId, const char *>> shown;
     calc::Margin margin; // of C1
-    bool message;        // the check's own message shown
+    bool message;        // a failure shown in the message band
 };
 
 void PrintTo(const RatingCase &c, std::ostream *os) {
@@ -159,10 +159,22 @@ const RatingCase kRatings[] = {
      {{Id(Control::txtMarja, 0), "21.102"}},
      calc::Margin::Within,
      false},
-    {"DirectCurrentHasNoReactance",
+    {"AlternatingRatingsAgainstTheRms",
+     false,
+     {{Id(Control::cboTipUn), "c.a."},
+      {Id(Control::txtUn, 0), "275"},
+      {Id(Control::txtUn, 1), "275"}},
+     {{Id(Control::txtMarja, 0), "148.5"}, {Id(Control::txtMarja, 1), "148.5"}},
+     calc::Margin::Within,
+     false},
+    {"ZeroHertzHasAnInfiniteReactanceAndNoCurrent",
      false,
      {{Id(Control::txtFrec), "0"}},
-     {{Id(Control::txtXc), ""}, {Id(Control::txtI), ""}, {Id(Control::txtQ), "11.5"}},
+     {{Id(Control::txtXc), "∞"},
+      {Id(Control::txtUMXc), "Ω"},
+      {Id(Control::txtI), "0"},
+      {Id(Control::txtUMI), ""},
+      {Id(Control::txtQ), "11.5"}},
      calc::Margin::NotGiven,
      false},
     {"NoCapacitorLeavesNoValue",
@@ -176,7 +188,7 @@ const RatingCase kRatings[] = {
      {{Cs(0), "1E305u"}},
      {{Id(Control::txtUmax, 1), ""}, {Id(Control::txtXc), ""}},
      calc::Margin::NotGiven,
-     false},
+     true},
     {"ToleranceAboveAHundredPercent",
      false,
      {{Id(Control::txtTol), "150"}},
@@ -194,7 +206,7 @@ TEST_P(RatingInTheForm, ShowsTheCheckOfTheCurrentInputOnly) {
     form.UserShowPanel(true);
     TypeExample(form);
     for (const auto &[id, text] : c.typed) {
-        if (id.control == Control::cboUn)
+        if (id.control == Control::cboUn || id.control == Control::cboTipUn)
             Choose(form, id, text);
         else
             Type(form, id, text);
@@ -204,11 +216,41 @@ TEST_P(RatingInTheForm, ShowsTheCheckOfTheCurrentInputOnly) {
             << static_cast<int>(field.control) << "(" << field.index << ")";
     EXPECT_EQ(form.Rating().MarginOf(0), c.margin);
     EXPECT_EQ(form.Rating().MarginDescription(0).empty(), c.margin == calc::Margin::NotGiven);
-    EXPECT_EQ(form.LabelOf(Id(Control::lblVerificare)).Shown(), c.message);
+    EXPECT_EQ(IsShown(form, Eroare), c.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, RatingInTheForm, ::testing::ValuesIn(kRatings),
                          [](const auto &info) { return std::string(info.param.name); });
+
+// A margin that turns red raises the warning; one that stays red or turns
+// green raises none.
+TEST(RatingCheck, WarnsWhenAMarginTurnsRed) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    form.UserShowPanel(true);
+    TypeExample(form);
+    const struct {
+        ControlId field;
+        const char *text;
+        const char *warning; // empty: hidden
+        unsigned raised;
+    } steps[] = {
+        {Id(Control::txtUn, 0), "160", "C1 depășește tensiunea nominală cu 18.898 V.", 1},
+        {Id(Control::txtUn, 1), "160",
+         "Depășesc tensiunea nominală: C1 cu 18.898 V, C2 cu 18.898 V.", 2},
+        {Id(Control::txtUn, 0), "1000", "C2 depășește tensiunea nominală cu 18.898 V.", 2},
+        {Id(Control::txtUn, 1), "170", "C2 depășește tensiunea nominală cu 8.898 V.", 2},
+        {Id(Control::txtUn, 1), "", "", 2},
+        {Id(Control::txtUn, 1), "100", "C2 depășește tensiunea nominală cu 78.898 V.", 3},
+    };
+    const ControlId warning = Id(Control::lblVerificare);
+    for (const auto &step : steps) {
+        Type(form, step.field, step.text);
+        EXPECT_EQ(form.LabelOf(warning).Caption(), step.warning) << step.text;
+        EXPECT_EQ(form.LabelOf(warning).Shown(), *step.warning != 0) << step.text;
+        EXPECT_EQ(form.Rating().WarningsRaised(), step.raised) << step.text;
+    }
+}
 
 TEST(RatingCheck, TheClearButtonPutsItsInputsBackAndLeavesNoResult) {
     frmTolvarine form(test_support::EnglishFormat());
@@ -245,7 +287,8 @@ TEST(ResultsTable, HoldsTheWindowsResultsAndTheOpenChecksInTabbedRows) {
     for (const char *line :
          {"C2\t160\tV\t126,5\tV\t178,898\tV\t-18,898\tV\tdepășește\t661,25\tuJ\n",
           "C1\t\tV\t126,5\tV\t178,898\tV\t\t\t\t661,25\tuJ\n", "C4\t\tV\t\t\t\t\t\t\t\t\t\n",
-          "Toleranță ±\t10\t%\n", "Reactanță Xc\t63,662\tkΩ\n", "Curent I\t3,613\tmA\n"})
+          "Toleranță ±\t10\t%\n", "Reactanță Xc, nominală\t63,662\tkΩ\n",
+          "Curent I, nominal efectiv\t3,613\tmA\n"})
         EXPECT_NE(open.find(line), std::string::npos) << line;
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <QStringList>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,13 +16,28 @@ bool IsSet(const char *name) {
     return !qEnvironmentVariableIsEmpty(name);
 }
 
+// What Qt says while the platform starts, held back so that a failure is
+// told by the program's own message first. Qt's message handler takes no
+// context, hence one list for the program.
+QStringList &HeldMessages() {
+    static QStringList held;
+    return held;
+}
+
+void PrintHeldMessages() {
+    for (const QString &message : HeldMessages())
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    HeldMessages().clear();
+}
+
 void ExitOnFatal(QtMsgType type, const QMessageLogContext &, const QString &message) {
     if (type != QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(message));
+        HeldMessages().append(message);
         return;
     }
     std::fprintf(stderr, "%.*s\n", static_cast<int>(kNoDisplayMessage.size()),
                  kNoDisplayMessage.data());
+    PrintHeldMessages();
     std::fflush(stderr);
     std::_Exit(1);
 }
@@ -41,6 +58,7 @@ DisplayFailureGuard::DisplayFailureGuard() {
 
 DisplayFailureGuard::~DisplayFailureGuard() {
     qInstallMessageHandler(nullptr);
+    PrintHeldMessages();
 }
 
 } // namespace view

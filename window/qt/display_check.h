@@ -14,8 +14,9 @@ inline constexpr std::string_view kNoDisplayMessage =
 bool DisplayAvailable();
 
 // While it lives, a Qt platform that fails to start (a display that is named
-// but cannot be reached) ends the program with kNoDisplayMessage and exit
-// code 1 instead of aborting it.
+// but cannot be reached) ends the program with kNoDisplayMessage, as the
+// first line on stderr, and exit code 1 instead of aborting it. What Qt says
+// meanwhile follows that line, or is printed when the guard ends.
 class DisplayFailureGuard {
 public:
     DisplayFailureGuard();

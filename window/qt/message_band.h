@@ -17,7 +17,7 @@ void MakeAlert(QLabel &band);
 void AnnounceMessage(QLabel &band, bool wasShown);
 
 // An input field marked as a cause of the message: red on pink instead of
-// black on green, and back.
+// black on green, and described as invalid to a screen reader; and back.
 void ShowMarked(QLineEdit &edit, bool marked);
 
 } // namespace view

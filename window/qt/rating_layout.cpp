@@ -28,6 +28,17 @@ constexpr ControlRow Unit(const char *name, Control control, int index, TwipRect
                           const char *accessible) {
     return Field(name, control, index, rect, kGrey, Align::Left, accessible);
 }
+constexpr ControlRow Caption(const char *name, int index, TwipRect rect) {
+    return {name,
+            {Control::lblVerifCap, index},
+            WidgetKind::Label,
+            rect,
+            std::nullopt,
+            Align::Left,
+            kSmallFont,
+            Border::None,
+            ""};
+}
 constexpr ControlRow List(const char *name, int index, const char *accessible) {
     return {name,
             {Control::cboUn, index},
@@ -46,22 +57,24 @@ constexpr ControlRow List(const char *name, int index, const char *accessible) {
           "Tensiunea nominală a C" #n),                                                            \
         List("cboUn(" #k ")", k, "Unitatea tensiunii nominale a C" #n)
 
-// The results of capacitor k + 1 = n, left to right.
+// The results of capacitor k + 1 = n, left to right; each value field is
+// wide enough for the longest text it can show (see kLongestResults).
 #define TOLVARINE_RATING_RESULTS(k, n)                                                             \
-    Value("txtUmax(" #k ")", Control::txtUmax, k, {2520, kRow[k], 855, 360},                       \
+    Value("txtUmax(" #k ")", Control::txtUmax, k, {2520, kRow[k], 1095, 360},                      \
           "Tensiunea maximă efectivă pe C" #n),                                                    \
-        Unit("txtUMUmax(" #k ")", Control::txtUMUmax, k, {3360, kRow[k], 615, 360},                \
+        Unit("txtUMUmax(" #k ")", Control::txtUMUmax, k, {3600, kRow[k], 435, 360},                \
              "Unitatea tensiunii maxime pe C" #n),                                                 \
-        Value("txtUvarf(" #k ")", Control::txtUvarf, k, {4080, kRow[k], 855, 360},                 \
+        Value("txtUvarf(" #k ")", Control::txtUvarf, k, {4140, kRow[k], 1095, 360},                \
               "Tensiunea maximă de vârf pe C" #n),                                                 \
-        Unit("txtUMUvarf(" #k ")", Control::txtUMUvarf, k, {4920, kRow[k], 615, 360},              \
+        Unit("txtUMUvarf(" #k ")", Control::txtUMUvarf, k, {5220, kRow[k], 435, 360},              \
              "Unitatea tensiunii de vârf pe C" #n),                                                \
-        Value("txtMarja(" #k ")", Control::txtMarja, k, {5640, kRow[k], 1095, 360},                \
+        Value("txtMarja(" #k ")", Control::txtMarja, k, {5760, kRow[k], 1335, 360},                \
               "Marja față de tensiunea nominală a C" #n),                                          \
-        Unit("txtUMMarja(" #k ")", Control::txtUMMarja, k, {6720, kRow[k], 615, 360},              \
+        Unit("txtUMMarja(" #k ")", Control::txtUMMarja, k, {7110, kRow[k], 435, 360},              \
              "Unitatea marjei C" #n),                                                              \
-        Value("txtW(" #k ")", Control::txtW, k, {7440, kRow[k], 855, 360}, "Energia în C" #n),     \
-        Unit("txtUMW(" #k ")", Control::txtUMW, k, {8280, kRow[k], 615, 360},                      \
+        Value("txtW(" #k ")", Control::txtW, k, {7560, kRow[k], 1095, 360},                        \
+              "Energia nominală în C" #n),                                                         \
+        Unit("txtUMW(" #k ")", Control::txtUMW, k, {8640, kRow[k], 435, 360},                      \
              "Unitatea energiei în C" #n)
 
 constexpr const char *kCapacitanceTip =
@@ -69,8 +82,8 @@ constexpr const char *kCapacitanceTip =
 constexpr const char *kVoltageTip =
     "Litera unității alege unitatea: u sau µ, m, V, k; 1k5 înseamnă 1,5 kV, 500m înseamnă 500 mV.";
 constexpr const char *kRatingTip =
-    "Tensiunea nominală, comparată cu vârful tensiunii maxime; gol sau 0: nedată. "
-    "1k5 înseamnă 1,5 kV, 400v înseamnă 400 V.";
+    "Tensiunea nominală, comparată cu vârful tensiunii maxime (c.c.) sau cu valoarea ei "
+    "efectivă (c.a.); gol sau 0: nedată. 1k5 înseamnă 1,5 kV, 400v înseamnă 400 V.";
 
 } // namespace
 
@@ -88,30 +101,45 @@ const RatingLayout &RatingPanelLayout() {
             TOLVARINE_RATING_INPUT(1, 2),
             TOLVARINE_RATING_INPUT(2, 3),
             TOLVARINE_RATING_INPUT(3, 4),
-            Input("txtTol", Control::txtTol, 0, {10200, kChainRow[0], 855, 360}, "Toleranța"),
-            Input("txtFrec", Control::txtFrec, 0, {10200, kChainRow[1], 855, 360}, "Frecvența"),
+            {"cboTipUn",
+             {Control::cboTipUn, 0},
+             WidgetKind::List,
+             {480, 2070, 1935, 360},
+             std::nullopt,
+             Align::Left,
+             kWindowFont,
+             Border::Sunken,
+             "Felul tensiunilor nominale"},
+            Input("txtTol", Control::txtTol, 0, {10260, kChainRow[0], 855, 360}, "Toleranța"),
+            Input("txtFrec", Control::txtFrec, 0, {10260, kChainRow[1], 855, 360}, "Frecvența"),
             TOLVARINE_RATING_RESULTS(0, 1),
             TOLVARINE_RATING_RESULTS(1, 2),
             TOLVARINE_RATING_RESULTS(2, 3),
             TOLVARINE_RATING_RESULTS(3, 4),
 #undef TOLVARINE_RATING_INPUT
 #undef TOLVARINE_RATING_RESULTS
-            Value("txtQ", Control::txtQ, 0, {10200, kChainRow[2], 855, 360}, "Sarcina"),
-            Unit("txtUMQ", Control::txtUMQ, 0, {11040, kChainRow[2], 435, 360},
+            Value("txtQ", Control::txtQ, 0, {10020, kChainRow[2], 1095, 360},
+                  "Sarcina nominală, efectivă"),
+            Unit("txtUMQ", Control::txtUMQ, 0, {11100, kChainRow[2], 435, 360},
                  "Unitatea sarcinii"),
-            Value("txtWt", Control::txtWt, 0, {10200, kChainRow[3], 855, 360}, "Energia totală"),
-            Unit("txtUMWt", Control::txtUMWt, 0, {11040, kChainRow[3], 435, 360},
+            Value("txtWt", Control::txtWt, 0, {10020, kChainRow[3], 1095, 360},
+                  "Energia nominală totală"),
+            Unit("txtUMWt", Control::txtUMWt, 0, {11100, kChainRow[3], 435, 360},
                  "Unitatea energiei totale"),
-            Value("txtXc", Control::txtXc, 0, {10200, kChainRow[4], 855, 360}, "Reactanța"),
-            Unit("txtUMXc", Control::txtUMXc, 0, {11040, kChainRow[4], 435, 360},
+            Value("txtXc", Control::txtXc, 0, {10020, kChainRow[4], 1095, 360},
+                  "Reactanța nominală"),
+            Unit("txtUMXc", Control::txtUMXc, 0, {11100, kChainRow[4], 435, 360},
                  "Unitatea reactanței"),
-            Value("txtI", Control::txtI, 0, {10200, kChainRow[5], 855, 360}, "Curentul"),
-            Unit("txtUMI", Control::txtUMI, 0, {11040, kChainRow[5], 435, 360},
+            Value("txtI", Control::txtI, 0, {10020, kChainRow[5], 1095, 360},
+                  "Curentul nominal, efectiv"),
+            Unit("txtUMI", Control::txtUMI, 0, {11100, kChainRow[5], 435, 360},
                  "Unitatea curentului"),
+            Caption("lblVerifCap(0)", 0, {480, 120, 1935, 195}),
+            Caption("lblVerifCap(3)", 3, {5760, 120, 1710, 195}),
             {"lblVerificare",
              {Control::lblVerificare, 0},
              WidgetKind::Label,
-             {480, 2070, 8415, 390},
+             {2520, 2010, 6555, 480},
              std::nullopt,
              Align::Left,
              kWindowFont,
@@ -119,23 +147,21 @@ const RatingLayout &RatingPanelLayout() {
              ""},
         }},
         {{
-            {"lblVerifCap(0)", "Tensiune nominală", {480, 120, 1935, 195}, kSmallFont},
-            {"lblVerifCap(1)", "U max efectivă", {2520, 120, 1455, 195}, kSmallFont},
-            {"lblVerifCap(2)", "U max de vârf", {4080, 120, 1455, 195}, kSmallFont},
-            {"lblVerifCap(3)", "Marjă", {5640, 120, 1695, 195}, kSmallFont},
-            {"lblVerifCap(4)", "Energie", {7440, 120, 1455, 195}, kSmallFont},
+            {"lblVerifCap(1)", "U max efectivă", {2520, 120, 1515, 195}, kSmallFont},
+            {"lblVerifCap(2)", "U max de vârf", {4140, 120, 1515, 195}, kSmallFont},
+            {"lblVerifCap(4)", "Energie nominală", {7560, 120, 1515, 195}, kSmallFont},
             {"lblVerifC(0)", "C1", {120, kRow[0] + 60, 255, 240}, kWindowFont},
             {"lblVerifC(1)", "C2", {120, kRow[1] + 60, 255, 240}, kWindowFont},
             {"lblVerifC(2)", "C3", {120, kRow[2] + 60, 255, 240}, kWindowFont},
             {"lblVerifC(3)", "C4", {120, kRow[3] + 60, 255, 240}, kWindowFont},
-            {"lblVerifLant(0)", "Toleranță ±", {9000, kChainRow[0] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifLant(1)", "Frecvență", {9000, kChainRow[1] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifLant(2)", "Sarcina Q", {9000, kChainRow[2] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifLant(3)", "Energie W", {9000, kChainRow[3] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifLant(4)", "Reactanță Xc", {9000, kChainRow[4] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifLant(5)", "Curent I", {9000, kChainRow[5] + 90, 1155, 195}, kSmallFont},
-            {"lblVerifUM(0)", "%", {11100, kChainRow[0] + 60, 255, 240}, kWindowFont},
-            {"lblVerifUM(1)", "Hz", {11100, kChainRow[1] + 60, 315, 240}, kWindowFont},
+            {"lblVerifLant(0)", "Toleranță ±", {9180, kChainRow[0] + 90, 1155, 195}, kSmallFont},
+            {"lblVerifLant(1)", "Frecvență", {9180, kChainRow[1] + 90, 1155, 195}, kSmallFont},
+            {"lblVerifLant(2)", "Q nom. ef.", {9180, kChainRow[2] + 90, 795, 195}, kSmallFont},
+            {"lblVerifLant(3)", "W nom.", {9180, kChainRow[3] + 90, 795, 195}, kSmallFont},
+            {"lblVerifLant(4)", "Xc nom.", {9180, kChainRow[4] + 90, 795, 195}, kSmallFont},
+            {"lblVerifLant(5)", "I nom. ef.", {9180, kChainRow[5] + 90, 795, 195}, kSmallFont},
+            {"lblVerifUM(0)", "%", {11160, kChainRow[0] + 60, 255, 240}, kWindowFont},
+            {"lblVerifUM(1)", "Hz", {11160, kChainRow[1] + 60, 315, 240}, kWindowFont},
         }},
         {{
             {{Control::txtCs, 0}, kCapacitanceTip},
@@ -149,6 +175,9 @@ const RatingLayout &RatingPanelLayout() {
             {{Control::txtUn, 3}, kRatingTip},
             {{Control::txtTol, 0}, "Toleranța capacităților, ± % (de la 0 la 100)."},
             {{Control::txtFrec, 0}, "Frecvența tensiunii aplicate, în Hz."},
+            {{Control::cboTipUn, 0},
+             "c.c.: tensiuni nominale de curent continuu, comparate cu vârful tensiunii maxime; "
+             "c.a.: tensiuni nominale efective (275 V~), comparate cu valoarea efectivă."},
         }},
         0x006400,
         0xB00000,

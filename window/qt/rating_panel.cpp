@@ -3,6 +3,7 @@
 
 #include "layout_values.h"
 #include "rating_layout.h"
+#include "theme.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,14 +31,13 @@ RatingPanel::RatingPanel(QWidget *window)
 
 QPushButton *BuildToggle(QWidget &window, const QWidget &circuit) {
     const ToggleRow &row = RatingPanelLayout().toggle;
-    auto *button = new QPushButton(&window);
+    auto *button = new PushButton(&window);
     button->setObjectName(QString::fromUtf8(row.name));
     button->setGeometry(ToPixels(row.rect).translated(circuit.geometry().topLeft()));
     button->setPalette(WithBackground(button->palette(), ToColor(Layout().background)));
     button->setAccessibleName(QString::fromUtf8(row.accessibleName));
     button->setToolTip(QString::fromUtf8(row.toolTip));
     button->setAccessibleDescription(QString::fromUtf8(row.toolTip));
-    button->setFocusPolicy(Qt::NoFocus);
     button->setCheckable(true);
     button->setAutoDefault(false);
     RenderToggle(*button, false);

@@ -25,8 +25,8 @@ public:
 };
 
 // The button that opens and closes the panel: a child of the window over the
-// free corner of the frame `circuit`, above cmdClear. It takes no focus and so
-// stays out of the window's focus order; F2 does the same from the keyboard.
+// free corner of the frame `circuit`, above cmdClear, last in the window's
+// focus order; Space, Enter and F2 do the same from the keyboard.
 QPushButton *BuildToggle(QWidget &window, const QWidget &circuit);
 // Its caption points down while the panel is closed and up while it is open.
 void RenderToggle(QPushButton &toggle, bool open);

@@ -8,6 +8,7 @@
 #include "rating_layout.h"
 #include "rating_panel.h"
 #include "results_table.h"
+#include "theme.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,7 @@ void TolvarineWindow::BuildRatingCheck() {
     const RatingLayout &layout = RatingPanelLayout();
     ApplyToolTips();
     m_toggle = BuildToggle(*this, *m_frame);
+    setTabOrder(WidgetOf(Layout().focusOrder.back()), m_toggle);
     connect(m_toggle, &QPushButton::clicked, this, [this] { SetRatingOpen(!m_form.PanelOpen()); });
     auto *toggle = new QAction(QString::fromUtf8(layout.toggle.accessibleName), this);
     toggle->setShortcut(Qt::Key_F2);
@@ -32,10 +34,12 @@ void TolvarineWindow::BuildRatingCheck() {
     auto *copy = new QAction(QStringLiteral("Copiază rezultatele"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { CopyResults(); });
-    // Both in the window's context menu, with their keys.
+    // Both in the window's context menu, with their keys; it and the fields'
+    // menus keep the window's colours.
     addAction(copy);
     addAction(toggle);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    KeepMenuColours(*this);
 }
 
 void TolvarineWindow::BuildRatingPanel() {
@@ -44,13 +48,20 @@ void TolvarineWindow::BuildRatingPanel() {
     for (const ControlRow &row : layout.controls)
         BuildControl(row, *m_panel);
     ApplyToolTips();
-    // The panel's controls follow the window's in the focus order.
-    QWidget *previous = WidgetOf(Layout().focusOrder.back());
+    // The panel's inputs follow its button in the focus order. Its results
+    // take the focus from a click only: a screen reader's review reads them
+    // and "Copiază rezultatele" copies them.
+    QWidget *previous = m_toggle;
     for (const ControlRow &row : layout.controls) {
+        QWidget *widget = WidgetOf(row.id);
         if (row.kind == WidgetKind::Label)
             continue;
-        setTabOrder(previous, WidgetOf(row.id));
-        previous = WidgetOf(row.id);
+        if (row.kind == WidgetKind::Field && m_form.Field(row.id).ReadOnly()) {
+            widget->setFocusPolicy(Qt::ClickFocus);
+            continue;
+        }
+        setTabOrder(previous, widget);
+        previous = widget;
     }
     Render();
 }

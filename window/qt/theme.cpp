@@ -2,8 +2,11 @@
 #include "theme.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 
 namespace view {
@@ -36,7 +39,37 @@ private:
     QComboBox &m_combo;
 };
 
+// Sees every menu that opens and gives one of the window's its colours.
+class MenuColours final : public QObject {
+public:
+    explicit MenuColours(QWidget &window)
+        : QObject(&window)
+        , m_window(window) {
+        qApp->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::Show)
+            return false;
+        auto *menu = qobject_cast<QMenu *>(watched);
+        QWidget *owner = menu ? menu->parentWidget() : nullptr;
+        if (owner && (owner == &m_window || m_window.isAncestorOf(owner))) {
+            QPalette palette = m_window.palette();
+            palette.setResolveMask(~QPalette::ResolveMask{0});
+            menu->setPalette(palette);
+        }
+        return false;
+    }
+
+private:
+    QWidget &m_window;
+};
+
 } // namespace
+
+void KeepMenuColours(QWidget &window) {
+    new MenuColours(window);
+}
 
 void KeepPopupColours(QComboBox &combo) {
     new PopupColours(combo);
@@ -57,6 +90,15 @@ void FieldEdit::paintEvent(QPaintEvent *event) {
     QPainter painter(this);
     painter.setPen(QPen(palette().color(QPalette::Text), 1, Qt::DotLine));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void PushButton::keyPressEvent(QKeyEvent *event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 } // namespace view

@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 
 // The window's look under any desktop theme: its own light colours, also in
 // the popups of its lists, and a visible keyboard focus on every field.
@@ -11,6 +12,10 @@ namespace view {
 // A list's popup is a window of its own and takes the desktop's colours; this
 // gives it the list's colours each time it opens.
 void KeepPopupColours(QComboBox &combo);
+
+// The menus of the window and of its fields, windows of their own too, take
+// the window's colours each time they open.
+void KeepMenuColours(QWidget &window);
 
 // A list that keeps its colours in its popup. The popup is made when the list
 // first opens rather than with the list, since the window shows none of them
@@ -36,6 +41,17 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// A button that Enter and the keypad's Enter click while it has the focus,
+// as Space does.
+class PushButton final : public QPushButton {
+public:
+    explicit PushButton(QWidget *parent)
+        : QPushButton(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 } // namespace view

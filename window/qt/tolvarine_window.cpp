@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,23 +42,6 @@ void Place(QWidget &widget, const ControlRow &row) {
     if (*row.accessibleName)
         widget.setAccessibleName(QString::fromUtf8(row.accessibleName));
 }
-
-// Enter and the keypad's Enter click the button that has the focus, as Space
-// does.
-class PushButton final : public QPushButton {
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override {
-        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-            click();
-            return;
-        }
-        QPushButton::keyPressEvent(event);
-    }
-};
 
 } // namespace
 
@@ -114,6 +96,8 @@ QWidget *TolvarineWindow::WidgetOf(ControlId id) const {
         return it->second;
     if (id.control == Control::cmdClear)
         return m_clear;
+    if (id.control == Control::cmdVerificare)
+        return m_toggle;
     return nullptr;
 }
 
@@ -185,14 +169,16 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         MakeAlert(*label);
     } else if (row.id.control == Control::lblVerificare) {
-        // The rating check's message in the same colour, drawn in the Text
-        // role so that the label's WindowText stays the window's.
+        // The rating check's warning in the same colour, drawn in the Text
+        // role so that the label's WindowText stays the window's; an alert
+        // as the message band is.
         QPalette palette = label->palette();
         palette.setColor(QPalette::Text, ToColor(Layout().errorText));
         label->setPalette(palette);
         label->setForegroundRole(QPalette::Text);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        MakeAlert(*label);
     }
     return label;
 }

@@ -97,6 +97,7 @@ private:
     // What the widgets show already, so that a render sets only what changed.
     std::set<window::ControlId> m_markedFields;
     std::map<window::ControlId, std::string> m_describedUnits;
+    unsigned m_warningsAnnounced = 0; // the rating check's warnings announced so far
     QPushButton *m_clear = nullptr;
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;

@@ -86,6 +86,13 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
     RenderShown(widget, label.Shown());
     if (id.control == Control::lblEroare && label.Shown() && (changed || !wasShown))
         AnnounceMessage(widget, wasShown);
+    // The warning is announced when a margin turns red, not when it turns
+    // green again nor while the excess changes.
+    const unsigned warnings = m_form.Rating().WarningsRaised();
+    if (id.control == Control::lblVerificare && warnings != m_warningsAnnounced) {
+        m_warningsAnnounced = warnings;
+        AnnounceMessage(widget, wasShown);
+    }
 }
 
 } // namespace view

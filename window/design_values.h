@@ -1,0 +1,30 @@
+#pragma once
+
+#include "units.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Design values that the window's inputs and the rating check's share.
+namespace window {
+
+// The most characters that the user may put into an input field.
+inline constexpr std::size_t kInputLimit = 6;
+
+// The entries of a capacitance's unit list: pF to uF.
+inline std::vector<std::string> CapacitanceUnitEntries() {
+    return {calc::kCapacitanceUnits.begin(), calc::kCapacitanceUnits.end()};
+}
+
+// The entries of a voltage's unit list: an applied voltage or a rating is
+// entered in uV to kV.
+inline std::vector<std::string> VoltageUnitEntries() {
+    return {calc::kVoltageUnits.begin(),
+            calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
+}
+
+// The entry of volts in a voltage's unit list.
+inline constexpr int kVoltEntry = static_cast<int>(calc::kVoltIndex);
+
+} // namespace window
