@@ -3,15 +3,14 @@
 // notice until the user's next action.
 #include "frm_tolvarine.h"
 
-#include "conversions.h"
+#include "input_reading.h"
 
 namespace window {
 
 namespace {
 
 double ValueOf(const TextField &field, const runtime::NumberFormat &format) {
-    return runtime::IsNumber(field.Text(), format) ? runtime::TextToDouble(field.Text(), format)
-                                                   : 0;
+    return IsInputNumber(field.Text(), format) ? InputValue(field.Text(), format) : 0;
 }
 
 } // namespace
@@ -55,10 +54,22 @@ void frmTolvarine::EndNotice() {
     RenderBand();
 }
 
+// A failure or a notice stands over the neutral note.
 void frmTolvarine::RenderBand() {
-    const std::string &message = m_notice.empty() ? m_failure : m_notice;
+    const BandKind kind = Band();
+    const std::string &message = kind == BandKind::Notice    ? m_notice
+                                 : kind == BandKind::Failure ? m_failure
+                                                             : m_note;
     lblEroare.SetCaption(message);
     lblEroare.SetShown(!message.empty());
+}
+
+frmTolvarine::BandKind frmTolvarine::Band() const {
+    if (!m_notice.empty())
+        return BandKind::Notice;
+    if (!m_failure.empty())
+        return BandKind::Failure;
+    return m_note.empty() ? BandKind::None : BandKind::Note;
 }
 
 SeriesInputs frmTolvarine::Inputs() const {

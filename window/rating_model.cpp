@@ -5,6 +5,7 @@
 #include "checked_math.h"
 #include "conversions.h"
 #include "error_message.h"
+#include "input_reading.h"
 #include "ranging.h"
 #include "runtime_error.h"
 #include "series.h"
@@ -142,7 +143,7 @@ void RatingModel::ClearResults() {
 
 // An empty input counts as 0: for a rating, not given.
 double RatingModel::Number(const TextField &field, const runtime::NumberFormat &format) const {
-    return field.Text().empty() ? 0 : runtime::TextToDouble(field.Text(), format);
+    return field.Text().empty() ? 0 : InputValue(field.Text(), format);
 }
 
 void RatingModel::Update(const std::array<double, 4> &picofarads, double volts,
