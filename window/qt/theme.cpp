@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace view {
@@ -47,6 +48,13 @@ void ListBox::showPopup() {
         m_keepsColours = true;
     }
     QComboBox::showPopup();
+}
+
+void FieldEdit::mouseReleaseEvent(QMouseEvent *event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !isReadOnly() && !hasSelectedText() &&
+        text() == QLatin1String("0"))
+        selectAll();
 }
 
 void FieldEdit::paintEvent(QPaintEvent *event) {

@@ -2,7 +2,7 @@
 #include "tolvarine_window.h"
 
 #include "accessibility.h"
-#include "field_undo.h"
+#include "edit_capture.h"
 #include "layout_values.h"
 #include "long_text.h"
 #include "message_band.h"
@@ -32,7 +32,7 @@ void TolvarineWindow::Render() {
         if (id.control != Control::txtMarja) // shown with its state below
             RenderField(id, m_form.Field(id), *edit);
         if (!edit->isReadOnly())
-            RecordCaret(id, *edit); // a change that the program made can be undone too
+            RenderNote(id, *edit);
     }
     for (const auto &[id, combo] : m_lists)
         RenderList(m_form.List(id), *combo);
@@ -53,6 +53,8 @@ void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, 
         edit.setText(text);
         if (field.ReadOnly())
             ShowLeadingText(edit);
+        else
+            m_capture->Rendered(edit);
     }
     if (field.Marked() != m_markedFields.contains(id)) {
         ShowMarked(edit, field.Marked());
@@ -62,6 +64,18 @@ void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, 
             m_markedFields.erase(id);
     }
     RenderShown(edit, field.Shown());
+}
+
+// The note on an ambiguous mark is the field's tooltip and accessible
+// description too, over the tooltip that says how values may be written.
+void TolvarineWindow::RenderNote(ControlId id, QLineEdit &edit) {
+    const bool noted = m_form.NoteField() == id;
+    const QString note = noted ? QString::fromStdString(m_form.Note()) : QString();
+    const QString tip = noted ? note : edit.property(kToolTipProperty).toString();
+    if (edit.toolTip() != tip)
+        edit.setToolTip(tip);
+    if (edit.accessibleDescription() != note)
+        edit.setAccessibleDescription(note);
 }
 
 void TolvarineWindow::RenderList(const window::PickList &list, QComboBox &combo) {
@@ -83,7 +97,11 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
             widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
     }
     RenderShown(widget, label.Shown());
-    if (id.control == Control::lblEroare && label.Shown() && (changed || !wasShown))
+    if (id.control != Control::lblEroare)
+        return;
+    const bool note = m_form.Band() == window::frmTolvarine::BandKind::Note;
+    ShowAsNote(widget, note);
+    if (!note && label.Shown() && (changed || !wasShown))
         AnnounceMessage(widget, wasShown);
 }
 
