@@ -11,7 +11,21 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <exception>
+
+namespace {
+
+// The user's actions performed in this process, reported when it ends: a
+// run is measured in actions, each input holding up to 48 of them.
+struct ActionCount {
+    unsigned long long actions = 0;
+    ~ActionCount() { std::fprintf(stderr, "form actions performed: %llu\n", actions); }
+};
+
+ActionCount actionCount;
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const fuzz::Script script = fuzz::DecodeScript(data, size);
@@ -23,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     fuzz::HistoryOracle history(fuzz::Snapshot(form));
     for (const fuzz::Action &action : script.actions) {
+        ++actionCount.actions;
         const fuzz::FormSnapshot before = fuzz::Snapshot(form);
         const std::string unitBefore = fuzz::UnitText(form, action.target);
         try {

@@ -81,7 +81,8 @@ Intent DecodeIntent(const std::array<std::uint8_t, 8> &b, const runtime::NumberF
     Intent intent;
     intent.field = kValueFields[b[0] % kValueFields.size()];
     intent.pasted = (b[1] & 0x80) != 0;
-    const Spelling &spelling = Pick(SpellingsOf(intent.field.control), b[5]);
+    const std::vector<Spelling> spellings = SpellingsOf(intent.field.control);
+    const Spelling &spelling = Pick(spellings, b[5]);
     const bool writeUnit = (b[6] & 0x03) != 0;
     const bool hasLetter = writeUnit && !spelling.letters.empty();
     const std::string letter = hasLetter ? Pick(spelling.letters, b[6] >> 2) : "";

@@ -200,8 +200,9 @@ std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view curre
     NotationEdit swallowed{std::string(current), edit.from, {}, 0, state, true};
     if (state.prefixTyped && BaseLength(kind, key) == 1)
         return swallowed; // "F", "V"
+    const std::string number = TrimEndBlanks(current);
     if (kind == UnitKind::Frequency && std::toupper(static_cast<unsigned char>(key[0])) == 'H' &&
-        (state.prefixTyped || (!current.empty() && IsDigit(current.back())))) {
+        (state.prefixTyped || (!number.empty() && IsDigit(number.back())))) {
         swallowed.state.hertzStarted = true;
         return swallowed;
     }

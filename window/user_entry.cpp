@@ -143,7 +143,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         return {false, edit.from};
     if (!pasted && IsBlank(edit.inserted) && !KeepsTypedBlank(current, edit)) {
         NotationState kept;
-        kept.prefixTyped = state.prefixTyped; // "1k5 V"
+        kept.prefixTyped = state.prefixTyped && edit.removed == 0; // "1k5 V"
         m_entry = Entry{id, kept};
         return {false, edit.from};
     }
@@ -171,7 +171,9 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         written = CharacterCount(text);
         // Digits after a prefix letter: its base unit's letter is still swallowed.
         next.prefixTyped =
-            state.prefixTyped && !pasted && edit.inserted.size() == 1 && IsDigit(edit.inserted[0]);
+            state.prefixTyped && !pasted && edit.removed == 0 &&
+            edit.from == CharacterCount(current) &&
+            (IsBlank(edit.inserted) || (edit.inserted.size() == 1 && IsDigit(edit.inserted[0])));
     }
 
     if (field.Limit() && written > *field.Limit() &&

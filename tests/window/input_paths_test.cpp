@@ -95,6 +95,7 @@ const UnitCase kUnitLetters[] = {
     {"FrequencyKiloHertzPastedFr", Loc::fr, Frec, true, "10 kHz", "10000", "", 10000},
     {"FrequencyMegaPastedCh", Loc::ch, Frec, true, "2M2", "2200000", "", 2.2e6},
     {"FrequencyHertzTypedEn", Loc::en, Frec, false, "60Hz", "60", "", 60},
+    {"FrequencyLeadingKiloBlankHertzTypedFr", Loc::fr, Frec, false, "k77 HZ", "770 ", "", 770},
     {"TolerancePercentTypedRo", Loc::ro, Tol, false, "5%", "5", "", 5},
     {"TolerancePercentPastedCh", Loc::ch, Tol, true, "2.5 %", "2.5", "", 2.5},
 };
@@ -240,6 +241,9 @@ const SequenceCase kSequences[] = {
     {"UndoInAnotherFieldEndsTheDecimalsEn",
      Loc::en,
      {{S::Keys, Ust, "7v", "7", "V"}, {S::Undo, Cs(1)}, {S::KeysAtEnd, Ust, "1", "71", "V"}}},
+    {"NewValueOverTheSelectionEndsThePrefixEn",
+     Loc::en,
+     {{S::Keys, Ust, "1k", "1", "kV"}, {S::Keys, Ust, "7V", "7", "V"}}},
     {"RefusedPasteEndsTheDecimalsFr",
      Loc::fr,
      {{S::Keys, Cs(0), "4n", "4", "nF"},
