@@ -198,6 +198,12 @@ std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view curre
                                            const runtime::NumberFormat &format) {
     const std::string &key = edit.inserted;
     NotationEdit swallowed{std::string(current), edit.from, {}, 0, state, true};
+    if (kind == UnitKind::Tolerance && key == "%")
+        return swallowed;
+    // Only a key typed on at the end continues; one over a selection starts anew.
+    const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
+    if (!atEnd)
+        return std::nullopt;
     if (state.prefixTyped && BaseLength(kind, key) == 1)
         return swallowed; // "F", "V"
     const std::string number = TrimEndBlanks(current);
@@ -208,10 +214,7 @@ std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view curre
     }
     if (state.hertzStarted && std::toupper(static_cast<unsigned char>(key[0])) == 'Z')
         return swallowed;
-    if (kind == UnitKind::Tolerance && key == "%")
-        return swallowed;
-    const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
-    if (!IsDigit(key[0]) || !atEnd || (!state.decimalsFollow && state.mantissa.empty()))
+    if (!IsDigit(key[0]) || (!state.decimalsFollow && state.mantissa.empty()))
         return std::nullopt;
     std::string mantissa = state.mantissa.empty() ? std::string(current) : state.mantissa;
     if (state.decimalsFollow)
