@@ -54,12 +54,10 @@ void frmTolvarine::EndNotice() {
     RenderBand();
 }
 
-// A failure or a notice stands over the neutral note.
+// The neutral note is no message of lblEroare: the window shows it in the
+// band's place while the band is empty.
 void frmTolvarine::RenderBand() {
-    const BandKind kind = Band();
-    const std::string &message = kind == BandKind::Notice    ? m_notice
-                                 : kind == BandKind::Failure ? m_failure
-                                                             : m_note;
+    const std::string &message = m_notice.empty() ? m_failure : m_notice;
     lblEroare.SetCaption(message);
     lblEroare.SetShown(!message.empty());
 }

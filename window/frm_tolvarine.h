@@ -71,8 +71,9 @@ public:
     void UserShowPanel(bool open);
     bool PanelOpen() const { return m_rating.Open(); }
 
-    // What the message band shows: a failed computation, a notice about the
-    // user's last action, or a neutral note about how a field was read.
+    // What the message band shows: a failed computation or a notice about
+    // the user's last action in lblEroare, or else, in its place, a neutral
+    // note about how a field was read.
     enum class BandKind { None, Failure, Notice, Note };
     BandKind Band() const;
     // The field that the note is about, while there is one.

@@ -1,6 +1,6 @@
 // Undo and redo bring back a field's text with its unit, whichever way the
-// unit came; a click into a field that shows "0" selects it; and the edit
-// reaches the model as the field made it.
+// unit came; a click into a field that shows "0" selects it; the note on an
+// ambiguous mark; and the edit reaches the model as the field made it.
 #include "edit_capture.h"
 #include "window_fixture.h"
 
@@ -96,6 +96,28 @@ TEST_F(ClickIntoZero, SelectsItSoThatTypingReplacesIt) {
     EXPECT_EQ(c2.text(), "4");
     QTest::mouseClick(&c2, Qt::LeftButton, {}, QPoint(2, c2.height() / 2));
     EXPECT_FALSE(c2.hasSelectedText()); // any other text keeps the caret where clicked
+}
+
+using AmbiguityNote = WindowTest;
+
+// English reads "4,700" as 4700: a note in the band's place, not an alert.
+TEST_F(AmbiguityNote, ShowsNeutralInTheBandAndTheFieldsTooltipUntilAnotherFieldIsEdited) {
+    const QString note = QString::fromUtf8(
+        "C1: „4,700” este citit 4700 (virgula desparte miile; pentru zecimale scrieți 4.7)");
+    const QString ownTip = Edit("txtCs(0)").toolTip(); // how values may be written
+    TypeInto("txtCs(0)", "4,700");
+    auto *band = Window().findChild<QLabel *>("lblNota");
+    ASSERT_NE(band, nullptr);
+    EXPECT_FALSE(band->isHidden());
+    EXPECT_EQ(band->text(), note);
+    EXPECT_TRUE(Label("lblEroare").isHidden());
+    EXPECT_EQ(Edit("txtCs(0)").toolTip(), note);
+    EXPECT_EQ(Edit("txtCs(0)").accessibleDescription(), note);
+    TypeInto("txtCs(1)", "2");
+    EXPECT_TRUE(band->isHidden());
+    EXPECT_EQ(Edit("txtCs(0)").toolTip(), ownTip);
+    EXPECT_EQ(Edit("txtCs(0)").accessibleDescription(), "");
+    ExpectWidgetsMirrorModel();
 }
 
 // Where the edit was made, from the selection and caret noted before it.

@@ -12,18 +12,12 @@ namespace view {
 namespace {
 
 const char *const kAlertProperty = "tolvarineAlert";
-const char *const kNoteProperty = "tolvarineNote";
 const char *const kUnmarkedPalette = "tolvarineUnmarkedPalette";
 
 class AlertLabel final : public QAccessibleWidget {
 public:
     explicit AlertLabel(QLabel &label)
         : QAccessibleWidget(&label, QAccessible::AlertMessage) {}
-
-    QAccessible::Role role() const override {
-        return widget()->property(kNoteProperty).toBool() ? QAccessible::StaticText
-                                                          : QAccessible::AlertMessage;
-    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name)
@@ -54,15 +48,6 @@ void AnnounceMessage(QLabel &band, bool wasShown) {
     }
     QAccessibleEvent alert(&band, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-}
-
-void ShowAsNote(QLabel &band, bool note) {
-    if (band.property(kNoteProperty).toBool() == note)
-        return;
-    band.setProperty(kNoteProperty, note);
-    QPalette palette = band.palette();
-    palette.setColor(QPalette::WindowText, ToColor(note ? Layout().text : Layout().errorText));
-    band.setPalette(palette);
 }
 
 void ShowMarked(QLineEdit &edit, bool marked) {

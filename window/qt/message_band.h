@@ -15,10 +15,6 @@ void MakeAlert(QLabel &band);
 // event.
 void AnnounceMessage(QLabel &band, bool wasShown);
 
-// The band shows a neutral note rather than a failure: in the window's own
-// text colour, and for assistive technologies static text, not an alert.
-void ShowAsNote(QLabel &band, bool note);
-
 // The property that keeps an input field's own tooltip while a note stands
 // in its place.
 inline constexpr const char *kToolTipProperty = "tolvarineToolTip";

@@ -186,6 +186,14 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         MakeAlert(*label);
+        // The note stands in the band's place, over the frame rather than in
+        // it: one of the two is shown at a time.
+        m_noteBand = new QLabel(this);
+        m_noteBand->setObjectName(QStringLiteral("lblNota"));
+        m_noteBand->setGeometry(label->geometry().translated(parent.geometry().topLeft()));
+        m_noteBand->setWordWrap(true);
+        m_noteBand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_noteBand->hide();
     } else if (row.id.control == Control::lblVerificare) {
         // The rating check's message in the same colour, drawn in the Text
         // role so that the label's WindowText stays the window's.

@@ -99,6 +99,7 @@ private:
     std::set<window::ControlId> m_markedFields;
     std::map<window::ControlId, std::string> m_describedUnits;
     QPushButton *m_clear = nullptr;
+    QLabel *m_noteBand = nullptr; // the neutral note, where lblEroare stands
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;
 };

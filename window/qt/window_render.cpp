@@ -99,10 +99,14 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
     RenderShown(widget, label.Shown());
     if (id.control != Control::lblEroare)
         return;
-    const bool note = m_form.Band() == window::frmTolvarine::BandKind::Note;
-    ShowAsNote(widget, note);
-    if (!note && label.Shown() && (changed || !wasShown))
+    if (label.Shown() && (changed || !wasShown))
         AnnounceMessage(widget, wasShown);
+    // The note: in the band's place, in the window's text colour, and no alert.
+    const bool note = m_form.Band() == window::frmTolvarine::BandKind::Note;
+    const QString noteText = note ? QString::fromStdString(m_form.Note()) : QString();
+    if (m_noteBand->text() != noteText)
+        m_noteBand->setText(noteText);
+    RenderShown(*m_noteBand, note);
 }
 
 } // namespace view
