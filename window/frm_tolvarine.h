@@ -139,8 +139,6 @@ private:
     void txtTol_Change();
     void txtFrec_Change();
     // The user's edits (user_entry.cpp).
-    std::optional<UnitKind> UnitKindOf(ControlId field) const;
-    std::optional<ControlId> UnitListOf(ControlId field) const;
     bool KeepsTypedBlank(std::string_view current, const TextEdit &edit) const;
     std::string PasteRefusal(ControlId field, const TextEdit &edit, const std::string &text) const;
     void ChooseUnit(ControlId field, const std::string &unit);

@@ -51,9 +51,7 @@ std::string Around(std::string_view current, const TextEdit &edit) {
            std::string(current.substr(ByteOffset(current, edit.from + edit.removed)));
 }
 
-} // namespace
-
-std::optional<UnitKind> frmTolvarine::UnitKindOf(ControlId id) const {
+std::optional<UnitKind> UnitKindOf(ControlId id) {
     switch (id.control) {
     case Control::txtCs:
         return UnitKind::Capacitance;
@@ -69,7 +67,7 @@ std::optional<UnitKind> frmTolvarine::UnitKindOf(ControlId id) const {
     }
 }
 
-std::optional<ControlId> frmTolvarine::UnitListOf(ControlId id) const {
+std::optional<ControlId> UnitListOf(ControlId id) {
     switch (id.control) {
     case Control::txtCs:
         return ControlId{Control::cboCs, id.index};
@@ -81,6 +79,8 @@ std::optional<ControlId> frmTolvarine::UnitListOf(ControlId id) const {
         return std::nullopt;
     }
 }
+
+} // namespace
 
 // A blank typed after a number is not inserted, except where the locale
 // groups digits with a blank and it starts a group at the end of the whole
@@ -116,8 +116,8 @@ std::string frmTolvarine::PasteRefusal(ControlId id, const TextEdit &edit,
                                        const std::string &text) const {
     if (HasControlCharacter(edit.inserted))
         return PasteNotANumberMessage(id, edit.inserted);
-    if (text.empty())
-        return {}; // only blanks pasted over the selection: it is deleted
+    if (edit.inserted.empty() || text.empty())
+        return {}; // nothing but blanks pasted: the selection is deleted, as by a key
     if (!runtime::IsNumber(text, m_format))
         return PasteNotANumberMessage(id, edit.inserted);
     if (runtime::TextToDouble(text, m_format) < 0)
