@@ -267,11 +267,9 @@ std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view cu
     }
     result.text = head + right;
     result.caret = CharacterCount(head);
-    if (w->letter) {
+    if (w->letter) { // "V" is one too: "230V", "2V7"
         result.unit = w->letter->unit;
         result.state.prefixTyped = typed && w->letter->prefix;
-    } else if (kind == UnitKind::Voltage) {
-        result.unit = calc::kVolt; // "230V"
     }
     result.written = CharacterCount(result.text);
     const double factor = w->letter ? w->letter->factor : 1;
