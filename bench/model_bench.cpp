@@ -67,9 +67,9 @@ void BM_KeystrokeModel(benchmark::State &state) {
     bool typed = false;
     for (auto _ : state) {
         if (typed)
-            form.UserEdit(Cs(0), "10", 2);
+            form.UserEdit(Cs(0), {2, 1, ""});
         else
-            form.UserEdit(Cs(0), "105", 3);
+            form.UserEdit(Cs(0), {2, 0, "5"});
         typed = !typed;
     }
     if (Text(form, Cs(0)) != (typed ? "105" : "10"))

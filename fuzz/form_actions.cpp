@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace fuzz {
 namespace {
@@ -17,13 +18,17 @@ constexpr std::size_t kMaxActions = 48;
 constexpr std::size_t kMaxInserted = 10;
 
 // Characters a user may type or paste: everything a number is made of in any
-// locale, blanks, letters, and multi-byte characters (the French group
-// separators among them).
-const std::array<const char *, 40> kAlphabet = {
-    "0", "1", "2",  "3", "4",      "5",      "6",      "7",          "8",      "9",
-    "0", "1", "5",  "9", ".",      ",",      "-",      "+",          "e",      "E",
-    ".", ",", "-",  "e", " ",      " ",      "\t",     "\u00A0",     "\u202F", "d",
-    "D", "a", "\n", "x", "\u00B7", "\u00E9", "\u20AC", "\U0001F600", "0",      "00",
+// locale, blanks and line breaks, the unit letters with their base units,
+// other letters, and multi-byte characters (the French group separators and
+// the Swiss apostrophe among them).
+const std::array<const char *, 64> kAlphabet = {
+    "0",  "1",      "2",    "3",      "4",      "5",      "6",          "7",  "8",      "9",
+    "0",  "1",      "5",    "9",      "00",     ".",      ",",          ".",  ",",      "-",
+    "+",  "e",      "E",    " ",      " ",      "\t",     "\n",         "\r", "\u00A0", "\u202F",
+    "'",  "\u2019", "p",    "n",      "u",      "\u00B5", "m",          "k",  "K",      "M",
+    "V",  "v",      "F",    "f",      "H",      "z",      "%",          "N",  "U",      "P",
+    "d",  "a",      "x",    "\u00B7", "\u00E9", "\u20AC", "\U0001F600", "D",  "\u03BC", "nF",
+    "kV", "Hz",     "\r\n", "4n7",
 };
 
 class Reader {
@@ -57,44 +62,38 @@ private:
     std::size_t m_at = 0;
 };
 
+// The window's own inputs, or from 0xC0 on the rating check's.
 ControlId InputField(std::uint8_t b) {
+    if (b >= 0xC0)
+        return ValueFields()[5 + (b - 0xC0) % 6];
     const int k = b % 5;
     return k < 4 ? ControlId{Control::txtCs, k} : ControlId{Control::txtUst, 0};
 }
 
-// The text of a field as a sequence of characters, to cut at character
-// positions the way a text widget does.
-std::vector<std::string> CharactersOf(const std::string &text) {
-    std::vector<std::string> characters;
-    for (char c : text) {
-        if (!characters.empty() && (static_cast<unsigned char>(c) & 0xC0) == 0x80)
-            characters.back() += c;
-        else
-            characters.emplace_back(1, c);
-    }
-    return characters;
-}
-
-std::string Join(const std::vector<std::string> &characters, std::size_t from, std::size_t to) {
-    std::string text;
-    for (std::size_t i = from; i < to; ++i)
-        text += characters[i];
-    return text;
-}
-
-// The whole new text after `inserted` replaces the selection [from, from +
-// length), clamped to the text, and the caret after the insertion.
+// `inserted` replaces the selection [from, from + length), clamped to the
+// text, as the text widget reports it.
 void Edit(window::frmTolvarine &form, ControlId field, std::size_t from, std::size_t length,
-          const std::string &inserted) {
-    const auto characters = CharactersOf(form.Field(field).Text());
-    from = std::min(from, characters.size());
-    const std::size_t to = std::min(from + length, characters.size());
-    const std::string proposed =
-        Join(characters, 0, from) + inserted + Join(characters, to, characters.size());
-    form.UserEdit(field, proposed, from + window::CharacterCount(inserted));
+          const std::string &inserted, window::EditSource source) {
+    const std::size_t count = window::CharacterCount(form.Field(field).Text());
+    from = std::min(from, count);
+    form.UserEdit(field, {from, std::min(length, count - from), inserted, source});
+}
+
+window::EditSource SourceOf(const std::string &text) {
+    return window::CharacterCount(text) > 1 ? window::EditSource::Pasted
+                                            : window::EditSource::Typed;
 }
 
 } // namespace
+
+std::vector<ControlId> ValueFields() {
+    std::vector<ControlId> fields = InputFields();
+    for (int k = 0; k < 4; ++k)
+        fields.push_back({Control::txtUn, k});
+    fields.push_back({Control::txtTol, 0});
+    fields.push_back({Control::txtFrec, 0});
+    return fields;
+}
 
 std::vector<ControlId> InputFields() {
     return {{Control::txtCs, 0},
@@ -107,20 +106,39 @@ std::vector<ControlId> InputFields() {
 Script DecodeScript(const std::uint8_t *data, std::size_t size) {
     Reader in(data, size);
     Script script;
-    switch (in.Byte() % 3) {
+    switch (in.Byte() % 4) {
     case 0:
         script.format = test_support::EnglishFormat();
         break;
     case 1:
         script.format = test_support::RomanianFormat();
         break;
-    default:
+    case 2:
         script.format = test_support::FrenchFormat();
+        break;
+    default:
+        script.format = test_support::SwissFormat();
         break;
     }
     while (!in.Done() && script.actions.size() < kMaxActions) {
         Action action;
-        switch (in.Byte() % 8) {
+        const std::uint8_t kind = in.Byte();
+        if (kind >= 0xC0) { // undo, redo, and values meant
+            if (kind < 0xE0) {
+                action.kind = kind < 0xD0 ? ActionKind::Undo : ActionKind::Redo;
+                action.target = InputField(in.Byte());
+            } else {
+                action.kind = ActionKind::Enter;
+                std::array<std::uint8_t, 8> bytes{};
+                for (std::uint8_t &b : bytes)
+                    b = in.Byte();
+                action.intent = DecodeIntent(bytes, script.format);
+                action.target = action.intent.field;
+            }
+            script.actions.push_back(std::move(action));
+            continue;
+        }
+        switch (kind % 8) {
         case 0:
         case 1: // typing is what users do most
             action.kind = ActionKind::Insert;
@@ -128,6 +146,7 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.from = in.Byte() % 8;
             action.length = in.Byte() % 4 == 0 ? in.Byte() % 8 : 0;
             action.text = in.Text();
+            action.source = SourceOf(action.text);
             break;
         case 2:
             action.kind = ActionKind::Delete;
@@ -139,14 +158,17 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.kind = ActionKind::ReplaceAll;
             action.target = InputField(in.Byte());
             action.text = in.Text();
+            action.source = SourceOf(action.text);
             break;
         case 4:
         case 5: {
             action.kind = ActionKind::Choose;
-            const int list = in.Byte() % 5;
-            action.target =
-                list < 4 ? ControlId{Control::cboCs, list} : ControlId{Control::cboUst, 0};
-            action.entry = in.Byte() % (list < 4 ? 3 : 4);
+            const std::uint8_t b = in.Byte();
+            const int list = b % 5;
+            action.target = b >= 0xC0  ? ControlId{Control::cboUn, b % 4}
+                            : list < 4 ? ControlId{Control::cboCs, list}
+                                       : ControlId{Control::cboUst, 0};
+            action.entry = in.Byte() % (list < 4 && b < 0xC0 ? 3 : 4);
             break;
         }
         case 6:
@@ -163,17 +185,28 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
     return script;
 }
 
-void Perform(window::frmTolvarine &form, const Action &action) {
+void Perform(window::frmTolvarine &form, const Action &action,
+             const std::function<void()> &afterEach) {
     switch (action.kind) {
     case ActionKind::Insert:
-        Edit(form, action.target, action.from, action.length, action.text);
+        Edit(form, action.target, action.from, action.length, action.text, action.source);
         break;
     case ActionKind::Delete:
-        Edit(form, action.target, action.from, action.length, "");
+        Edit(form, action.target, action.from, action.length, "", window::EditSource::Typed);
         break;
     case ActionKind::ReplaceAll:
-        form.UserEdit(action.target, action.text, window::CharacterCount(action.text));
+        form.UserEdit(action.target, window::ReplaceAll(form.Field(action.target).Text(),
+                                                        action.text, action.source));
         break;
+    case ActionKind::Undo:
+        form.UserUndo(action.target);
+        break;
+    case ActionKind::Redo:
+        form.UserRedo(action.target);
+        break;
+    case ActionKind::Enter:
+        EnterIntent(form, action.intent, afterEach);
+        return;
     case ActionKind::Choose:
         form.UserChoose(action.target, action.entry);
         break;
@@ -184,29 +217,41 @@ void Perform(window::frmTolvarine &form, const Action &action) {
         form.UserKeyPress(action.key);
         break;
     }
+    afterEach();
 }
 
 std::string Describe(const Action &action) {
-    const std::string field = (action.target.control == Control::txtUst   ? "txtUst"
-                               : action.target.control == Control::cboUst ? "cboUst"
-                               : action.target.control == Control::cboCs
-                                   ? "cboCs(" + std::to_string(action.target.index) + ")"
-                                   : "txtCs(" + std::to_string(action.target.index) + ")");
+    static const std::map<Control, const char *> kNames = {
+        {Control::txtCs, "txtCs"},       {Control::cboCs, "cboCs"},
+        {Control::txtUst, "txtUst"},     {Control::cboUst, "cboUst"},
+        {Control::txtUn, "txtUn"},       {Control::cboUn, "cboUn"},
+        {Control::txtTol, "txtTol"},     {Control::txtFrec, "txtFrec"},
+        {Control::cmdClear, "cmdClear"}, {Control::frmTolvarine, "frmTolvarine"}};
+    const std::string field = std::string(kNames.at(action.target.control)) + "(" +
+                              std::to_string(action.target.index) + ")";
+    const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
     switch (action.kind) {
     case ActionKind::Insert:
-        return "type \"" + action.text + "\" into " + field + " at " + std::to_string(action.from) +
-               " over " + std::to_string(action.length);
+        return how + " \"" + action.text + "\" into " + field + " at " +
+               std::to_string(action.from) + " over " + std::to_string(action.length);
     case ActionKind::Delete:
         return "delete " + std::to_string(action.length) + " of " + field + " at " +
                std::to_string(action.from);
     case ActionKind::ReplaceAll:
-        return "replace " + field + " with \"" + action.text + "\"";
+        return "replace " + field + " with \"" + action.text + "\" (" + how + ")";
     case ActionKind::Choose:
         return "choose entry " + std::to_string(action.entry) + " of " + field;
     case ActionKind::Clear:
         return "click Sterge valori";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
+    case ActionKind::Undo:
+        return "undo in " + field;
+    case ActionKind::Redo:
+        return "redo in " + field;
+    case ActionKind::Enter:
+        return std::string(action.intent.pasted ? "paste" : "type") + " \"" +
+               action.intent.written + "\" into " + field;
     }
     return "?";
 }

@@ -3,9 +3,13 @@
 
 #include "conversions.h"
 #include "error_message.h"
+#include "form_intent.h"
+#include "input_reading.h"
 #include "runtime_error.h"
 #include "series_oracle.h"
 #include "user_edit.h"
+
+#include <map>
 
 namespace fuzz {
 namespace {
@@ -26,8 +30,13 @@ bool AllShown(const FormSnapshot &s) {
     return s.equivalentShown[0] && s.equivalentShown[1] && s.equivalentShown[2];
 }
 
-std::string Name(std::size_t k) {
-    return k < 4 ? "txtCs(" + std::to_string(k) + ")" : "txtUst";
+std::string Name(ControlId id) {
+    static const std::map<Control, const char *> kNames = {{Control::txtCs, "txtCs"},
+                                                           {Control::txtUst, "txtUst"},
+                                                           {Control::txtUn, "txtUn"},
+                                                           {Control::txtTol, "txtTol"},
+                                                           {Control::txtFrec, "txtFrec"}};
+    return std::string(kNames.at(id.control)) + "(" + std::to_string(id.index) + ")";
 }
 
 // A text as DoubleToText writes it: what the sign removal puts in a field.
@@ -56,7 +65,7 @@ std::string CheckErrorShown(const FormSnapshot &s) {
 std::string CheckNoCapacitor(const FormSnapshot &s, const FormSnapshot &before) {
     if (AnyShown(s))
         return "no capacitor, yet the equivalent capacitance is shown";
-    if (s.errorShown)
+    if (s.band == window::frmTolvarine::BandKind::Failure)
         return "no capacitor, yet the error is shown";
     for (std::size_t k = 0; k < 4; ++k) {
         const std::string &unit = s.voltageUnits[k];
@@ -68,17 +77,6 @@ std::string CheckNoCapacitor(const FormSnapshot &s, const FormSnapshot &before) 
             return "no capacitor, yet voltage " + std::to_string(k + 1) + " has the unit " + unit;
     }
     return {};
-}
-
-// The notice of a paste refused as too long, for any input field.
-bool IsPasteNotice(const std::string &message) {
-    for (std::size_t k = 0; k < 5; ++k) {
-        const window::ControlId field =
-            k < 4 ? Of(Control::txtCs, k) : window::ControlId{Control::txtUst, 0};
-        if (message == window::PasteTooLongMessage(field, kInputLimit))
-            return true;
-    }
-    return false;
 }
 
 // A refused paste recalculates nothing: its notice stands over the results
@@ -113,20 +111,30 @@ FormSnapshot Snapshot(const window::frmTolvarine &form) {
     const window::Label &error = form.LabelOf({Control::lblEroare, 0});
     s.error = error.Caption();
     s.errorShown = error.Shown();
+    s.band = form.Band();
+    for (const ControlId id : ValueFields())
+        s.values.emplace_back(form.Field(id).Text(), UnitText(form, id));
     return s;
 }
 
 std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
     const auto &format = after.format;
-    for (std::size_t k = 0; k < 5; ++k) {
-        const std::string &text = after.inputs[k];
-        const std::string where = Name(k) + " holds \"" + text + "\"";
+    const std::vector<ControlId> fields = ValueFields();
+    for (std::size_t k = 0; k < fields.size(); ++k) {
+        const std::string &text = after.values[k].first;
+        const std::string where = Name(fields[k]) + " holds \"" + text + "\"";
+        if (window::HasControlCharacter(text))
+            return where + ", a control character";
+        if (text.empty() && fields[k].control == Control::txtUn)
+            continue; // a rating not given
         if (text != "0") {
-            if (!runtime::IsNumber(text, format))
+            if (!window::IsInputNumber(text, format))
                 return where + ", not a number";
-            if (runtime::TextToDouble(text, format) < 0)
+            if (window::InputValue(text, format) < 0)
                 return where + ", below zero";
         }
+        if (k >= 5)
+            continue;
         const std::size_t length = window::CharacterCount(text);
         if (length > kInputLimit && length >= window::CharacterCount(before.inputs[k]) &&
             text != before.inputs[k] && !IsWrittenByProgram(text, format))
@@ -138,11 +146,12 @@ std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
 std::string CheckResults(const FormSnapshot &after, const FormSnapshot &before) {
     const auto &format = after.format;
     const SeriesExpectation e = ExpectSeries(after.inputs, after.inputUnits, format);
-    if (after.errorShown && IsPasteNotice(after.error))
+    using Band = window::frmTolvarine::BandKind;
+    if (after.band == Band::Notice)
         return CheckNoticeKeepsResults(after, before);
     if (e.capacitors == 0)
         return CheckNoCapacitor(after, before);
-    if (after.errorShown) {
+    if (after.band == Band::Failure) {
         if (!e.mustOverflow && !e.nearEdge)
             return "the error \"" + after.error +
                    "\" is shown though every value is well inside the range";

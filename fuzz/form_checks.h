@@ -9,6 +9,8 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fuzz {
 
@@ -24,13 +26,18 @@ struct FormSnapshot {
     std::array<std::string, 4> voltageUnits; // txtUMUs
     std::string error;                       // lblEroare
     bool errorShown = false;
+    window::frmTolvarine::BandKind band = window::frmTolvarine::BandKind::None;
+    // Every value field with its unit (empty for one without a list), in
+    // the order of ValueFields().
+    std::vector<std::pair<std::string, std::string>> values;
 };
 
 FormSnapshot Snapshot(const window::frmTolvarine &form);
 
-// Every input field holds "0" or a number not below zero; a user's edit never
-// leaves more than 6 characters: a longer text is one the sign removal wrote,
-// or what deleting left of one.
+// Every input field holds "0" or a number not below zero (a rating may be
+// empty); no field holds a control character; a user's edit never leaves
+// more than 6 characters: a longer text is one the sign removal wrote, what
+// deleting left of one, or a frequency written in Hz.
 std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before);
 
 // The results agree with the series formulas within the display rounding, or

@@ -2,6 +2,7 @@
 #include "series_oracle.h"
 
 #include "conversions.h"
+#include "input_reading.h"
 #include "runtime_error.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ long double VoltageFactor(const std::string &unit) {
 }
 
 long double Read(const std::string &text, const runtime::NumberFormat &format) {
-    return runtime::TextToDouble(text, format);
+    return window::InputValue(text, format);
 }
 
 std::string Show(long double x) {

@@ -57,12 +57,15 @@ public:
             }
         } else if (StartsWith(rest, m_group)) {
             return {Mark::Group, m_group.size()};
+        } else if (m_group == kApostrophe && rest[0] == '\'') {
+            return {Mark::Group, 1}; // the apostrophe of a keyboard groups as the locale's own
         }
         return {Mark::None, 0};
     }
 
 private:
     static constexpr std::array<std::string_view, 3> kSpaces = {" ", "\u00A0", "\u202F"};
+    static constexpr std::string_view kApostrophe = "\u2019";
 
     std::string_view m_decimal;
     std::string_view m_group;

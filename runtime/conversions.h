@@ -20,7 +20,8 @@ namespace runtime {
 //   group exactly 3 digits. Anywhere else a single one of it is the decimal
 //   separator.
 // - Any other group separator of the locale must group rightly; where it is a
-//   space, an ordinary space, U+00A0 and U+202F are each accepted.
+//   space, an ordinary space, U+00A0 and U+202F are each accepted; where it
+//   is the right single quotation mark U+2019 (de_CH), so is the ASCII "'".
 // - Two decimal separators, or a group separator after the decimal one, are
 //   no number.
 // In English: "1,000" is 1000, "1,5", "1,0000" and "0,001" are 1.5, 1 and

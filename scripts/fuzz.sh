@@ -39,17 +39,18 @@ for target in "${targets[@]}"; do
     rc=$?
     set -e
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$log" | grep -o '[0-9]*$' || true)
+    actions=$(grep -o 'form actions performed: [0-9]*' "$log" | grep -o '[0-9]*$' || true)
     found=$(find "$crashes" -type f | wc -l)
     if [ "$rc" -ne 0 ]; then
         status=1
         grep -E 'property violated|ERROR: |SUMMARY: ' "$log" | head -5 || true
     fi
-    summary+=("$(printf '%-12s %12s executions %3s crash files  (exit %s)' \
-        "$target" "${runs:-?}" "$found" "$rc")")
+    summary+=("$(printf '%-12s %12s executions %12s actions %3s crash files  (exit %s)' \
+        "$target" "${runs:-?}" "${actions:--}" "$found" "$rc")")
 done
 
 echo
-echo "target       executions           crashes"
+echo "target       executions           user actions         crashes"
 printf '%s\n' "${summary[@]}"
 echo "logs in $build/*.log, crashes in $build/crashes/"
 exit "$status"

@@ -52,10 +52,20 @@ void frmTolvarine::EndNotice() {
     RenderBand();
 }
 
+// The neutral note is no message of lblEroare: the window shows it in the
+// band's place while the band is empty.
 void frmTolvarine::RenderBand() {
     const std::string &message = m_notice.empty() ? m_failure : m_notice;
     lblEroare.SetCaption(message);
     lblEroare.SetShown(!message.empty());
+}
+
+frmTolvarine::BandKind frmTolvarine::Band() const {
+    if (!m_notice.empty())
+        return BandKind::Notice;
+    if (!m_failure.empty())
+        return BandKind::Failure;
+    return m_note.empty() ? BandKind::None : BandKind::Note;
 }
 
 } // namespace window

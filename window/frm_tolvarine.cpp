@@ -7,7 +7,6 @@
 #include "runtime_error.h"
 #include "scoped_value.h"
 #include "units.h"
-#include "user_edit.h"
 
 #include <stdexcept>
 #include <utility>
@@ -49,6 +48,7 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *obser
 
 void frmTolvarine::Start(const std::function<void()> &show) {
     Deliver({Control::frmTolvarine, 0}, Notification::Load);
+    StartHistories();
     if (show)
         show();
 }
@@ -139,52 +139,21 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
     }
 }
 
-frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, std::string_view proposed,
-                                                 std::size_t caret) {
-    EndNotice();
-    TextField &field = MutableField(id);
-    if (field.ReadOnly() || !field.Shown())
-        return {false, caret};
-    const Notation notation = ApplyNotation(id, proposed, caret);
-    EditedText edited = ApplyUserEdit(field.Text(), notation.text, notation.caret, field.Limit());
-    if (edited.pasteRefused) {
-        ShowNotice(PasteTooLongMessage(id, field.Limit().value_or(0)));
-        return {false, edited.caret, true, edited.selected};
-    }
-    ChooseUnit(notation);
-    if (!edited.changed)
-        return {false, edited.caret};
-    return SetUserText(field, std::move(edited.text), edited.caret);
-}
-
-frmTolvarine::EditOutcome frmTolvarine::UserRestore(ControlId id, std::string_view text,
-                                                    std::size_t caret) {
-    EndNotice();
-    TextField &field = MutableField(id);
-    if (field.ReadOnly() || !field.Shown() || field.Text() == text)
-        return {false, caret};
-    return SetUserText(field, std::string(text), caret);
-}
-
-// Where the handler replaced the text, the caret goes to its end.
-frmTolvarine::EditOutcome frmTolvarine::SetUserText(TextField &field, std::string text,
-                                                    std::size_t caret) {
-    const std::string typed = text;
-    field.SetText(std::move(text));
-    return {true, field.Text() == typed ? caret : CharacterCount(field.Text())};
-}
-
+// A unit chosen in a field's own list is a step of that field's history.
 void frmTolvarine::UserChoose(ControlId id, int entry) {
     EndNotice();
-    m_decimalsFollow.reset();
+    m_entry.reset();
     MutableList(id).Choose(entry);
+    RecordHistories(std::nullopt, 0);
 }
 
 void frmTolvarine::UserClick(ControlId id) {
     EndNotice();
-    m_decimalsFollow.reset();
+    m_entry.reset();
     if (id.control == Control::cmdClear || id.control == Control::cmdVerificare)
         Deliver(id, Notification::Click);
+    RefreshNote(std::nullopt);
+    RecordHistories(std::nullopt, 0);
 }
 
 bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
@@ -193,6 +162,7 @@ bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
 }
 
 void frmTolvarine::UserShowPanel(bool open) {
+    m_entry.reset();
     if (open != m_rating.Open())
         UserClick({Control::cmdVerificare, 0});
 }

@@ -5,13 +5,17 @@
 #include "controls.h"
 #include "conversions.h"
 #include "error_cause.h"
+#include "field_history.h"
 #include "number_format.h"
 #include "rating_model.h"
+#include "unit_notation.h"
+#include "user_edit.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,22 +41,27 @@ public:
     void Start(const std::function<void()> &show);
 
     // The user's actions, delivered one at a time.
-    // An edit of a text field: the field's whole new text with the caret after
-    // what was typed; blanks around a paste go and the limit of the field is
-    // applied. Returns whether the edit changed the field, and where the caret
-    // goes in the text the field holds afterwards (at its end where a handler
-    // replaced the text). A paste too long for the field is refused whole and
-    // says so in the message band until the next action of the user; the
-    // selection it was pasted over is `selected` characters from `caret`.
+    // An edit of a text field as the text widget made it (see TextEdit).
+    // Blanks around a paste go, unit letters are read, the limit of the
+    // field is applied, and a paste that the field cannot take whole is
+    // refused whole with the reason in the message band until the user's
+    // next action. Returns whether the edit changed the field or its unit,
+    // and where the caret goes in the text the field holds afterwards (at its
+    // end where a handler replaced the text); a refused paste keeps the
+    // selection it was pasted over, `selected` characters from `caret`.
     struct EditOutcome {
         bool accepted = false;
         std::size_t caret = 0;
         bool pasteRefused = false;
         std::size_t selected = 0;
     };
-    EditOutcome UserEdit(ControlId field, std::string_view proposed, std::size_t caret);
-    // An undo or redo: a text the field held before comes back whole.
-    EditOutcome UserRestore(ControlId field, std::string_view text, std::size_t caret);
+    EditOutcome UserEdit(ControlId field, const TextEdit &edit);
+    // Undo and redo of a value field: its text and its unit of the step
+    // before or after come back together.
+    EditOutcome UserUndo(ControlId field);
+    EditOutcome UserRedo(ControlId field);
+    bool CanUndo(ControlId field) const;
+    bool CanRedo(ControlId field) const;
     void UserChoose(ControlId list, int entry);
     void UserClick(ControlId button);
     // A typed character, previewed by the window. Returns true when the key
@@ -62,6 +71,15 @@ public:
     // does; it opens showing the check of the current input.
     void UserShowPanel(bool open);
     bool PanelOpen() const { return m_rating.Open(); }
+
+    // What the message band shows: a failed computation or a notice about
+    // the user's last action in lblEroare, or else, in its place, a neutral
+    // note about how a field was read.
+    enum class BandKind { None, Failure, Notice, Note };
+    BandKind Band() const;
+    // The field that the note is about, while there is one.
+    std::optional<ControlId> NoteField() const { return m_noteField; }
+    const std::string &Note() const { return m_note; }
 
     // Set once Esc has asked the program to end; the program's shell ends it.
     bool EndRequested() const { return m_endRequested; }
@@ -95,7 +113,6 @@ private:
     void Raise(ControlId id, Notification notification) override;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
     void RunHandler(ControlId id, Notification notification, std::int16_t *keyAscii);
-    EditOutcome SetUserText(TextField &field, std::string text, std::size_t caret);
 
     // The message band: the failure of the last computation, or until the
     // user's next action a notice over it.
@@ -124,17 +141,15 @@ private:
     void txtTol_Change();
     void txtFrec_Change();
     void cboTipUn_Click();
-    // Unit letters in a value field: the text and caret that the edit goes on
-    // with, and the unit they name in `list`, chosen by ChooseUnit once the
-    // edit is let in (a paste refused whole changes no unit either).
-    struct Notation {
-        std::string text;
-        std::size_t caret = 0;
-        std::optional<ControlId> list;
-        std::string unit;
-    };
-    Notation ApplyNotation(ControlId id, std::string_view proposed, std::size_t caret);
-    void ChooseUnit(const Notation &notation);
+    // The user's edits (user_entry.cpp).
+    bool KeepsTypedBlank(std::string_view current, const TextEdit &edit) const;
+    std::string PasteRefusal(ControlId field, const TextEdit &edit, const std::string &text) const;
+    void ChooseUnit(ControlId field, const std::string &unit);
+    EditOutcome StepHistory(ControlId field, bool back);
+    FieldStep StepOf(ControlId field, std::size_t caret) const;
+    void StartHistories();
+    void RecordHistories(std::optional<ControlId> edited, std::size_t caret);
+    void RefreshNote(std::optional<ControlId> edited);
 
     // Private procedures of the calculation; the arithmetic is calc's.
     void Recalculate();
@@ -150,8 +165,15 @@ private:
     runtime::NumberFormat m_format;
     DeliveryObserver *m_observer = nullptr;
     int m_depth = 0;
-    // The field whose unit letter has just followed its last digit.
-    std::optional<ControlId> m_decimalsFollow;
+    // What the keys typed into one field leave for the next key.
+    struct Entry {
+        ControlId field;
+        NotationState state;
+    };
+    std::optional<Entry> m_entry;
+    std::map<ControlId, FieldHistory> m_histories;
+    std::optional<ControlId> m_noteField;
+    std::string m_note;
     bool m_endRequested = false;
     std::string m_failure; // the message of the last failed computation
     std::string m_notice;

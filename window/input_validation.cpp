@@ -5,6 +5,7 @@
 #include "frm_tolvarine.h"
 
 #include "conversions.h"
+#include "input_reading.h"
 
 namespace window {
 
@@ -19,14 +20,16 @@ void frmTolvarine::txtUst_Change() {
 // The replacement always differs from the old text, so it raises the field's
 // change notification again; that nested run finds a number not below zero
 // and recalculates.
+// A whole number whose last group of digits is still being typed passes
+// too.
 void frmTolvarine::ValidateInput(TextField &field) {
-    if (!runtime::IsNumber(field.Text(), m_format)) {
+    if (!IsInputNumber(field.Text(), m_format)) {
         field.SetText(runtime::IntToText(0));
         return;
     }
     // Strictly below zero: a negative zero stays as typed.
-    if (runtime::TextToDouble(field.Text(), m_format) < 0) {
-        const double y = runtime::TextToDouble(field.Text(), m_format);
+    if (InputValue(field.Text(), m_format) < 0) {
+        const double y = InputValue(field.Text(), m_format);
         field.SetText(runtime::DoubleToText(-y, m_format));
     }
     Recalculate();

@@ -4,8 +4,6 @@
 // computed again.
 #include "frm_tolvarine.h"
 
-#include "unit_notation.h"
-
 namespace window {
 
 void frmTolvarine::txtUn_Change(std::int16_t Index) {
@@ -37,39 +35,6 @@ void frmTolvarine::cboTipUn_Click() {
 void frmTolvarine::cmdVerificare_Click() {
     m_rating.SetOpen(!m_rating.Open());
     Recalculate();
-}
-
-frmTolvarine::Notation frmTolvarine::ApplyNotation(ControlId id, std::string_view proposed,
-                                                   std::size_t caret) {
-    const bool decimalsFollow = m_decimalsFollow == id;
-    m_decimalsFollow.reset();
-    std::optional<ControlId> list;
-    if (id.control == Control::txtCs)
-        list = ControlId{Control::cboCs, id.index};
-    else if (id.control == Control::txtUst)
-        list = ControlId{Control::cboUst, 0};
-    else if (id.control == Control::txtUn)
-        list = ControlId{Control::cboUn, id.index};
-    if (!list)
-        return {std::string(proposed), caret, std::nullopt, {}};
-    const UnitKind kind = id.control == Control::txtCs ? UnitKind::Capacitance : UnitKind::Voltage;
-    std::optional<NotationEdit> edit =
-        ApplyUnitNotation(kind, Field(id).Text(), proposed, caret, decimalsFollow, m_format);
-    if (!edit)
-        return {std::string(proposed), caret, std::nullopt, {}};
-    if (edit->decimalsFollow)
-        m_decimalsFollow = id;
-    return {std::move(edit->text), edit->caret, list, std::move(edit->unit)};
-}
-
-void frmTolvarine::ChooseUnit(const Notation &notation) {
-    if (!notation.list)
-        return;
-    PickList &units = MutableList(*notation.list);
-    for (int entry = 0; entry < units.ListCount(); ++entry) {
-        if (units.List(entry) == notation.unit && entry != units.ListIndex())
-            units.Choose(entry); // raises the click notification, as a choice by hand
-    }
 }
 
 } // namespace window

@@ -6,6 +6,8 @@
 #include "checked_math.h"
 #include "conversions.h"
 #include "design_values.h"
+#include "error_message.h"
+#include "input_reading.h"
 #include "ranging.h"
 #include "scoped_value.h"
 #include "series.h"
@@ -154,7 +156,7 @@ void RatingModel::Unmark() {
 
 // An empty input counts as 0: for a rating, not given.
 double RatingModel::Number(const TextField &field, const runtime::NumberFormat &format) const {
-    return field.Text().empty() ? 0 : runtime::TextToDouble(field.Text(), format);
+    return field.Text().empty() ? 0 : InputValue(field.Text(), format);
 }
 
 void RatingModel::SetOpen(bool open) {

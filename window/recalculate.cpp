@@ -6,6 +6,7 @@
 
 #include "conversions.h"
 #include "delivery_observer.h"
+#include "input_reading.h"
 #include "series.h"
 
 #include <array>
@@ -27,7 +28,7 @@ void frmTolvarine::Recalculate() {
 
 void frmTolvarine::ComputeResults() {
     const auto number = [this](const TextField &field) {
-        return runtime::TextToDouble(field.Text(), m_format);
+        return InputValue(field.Text(), m_format);
     };
 
     txtCst.SetShown(true);

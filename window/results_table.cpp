@@ -2,6 +2,7 @@
 #include "results_table.h"
 
 #include "frm_tolvarine.h"
+#include "input_reading.h"
 #include "rating_model.h"
 
 #include <initializer_list>
@@ -25,9 +26,13 @@ std::string Cell(std::string_view head, int k) {
     return std::string(head) + std::to_string(k + 1);
 }
 
-void AddRatingCheck(std::string &table, const RatingModel &rating) {
+void AddRatingCheck(std::string &table, const RatingModel &rating,
+                    const runtime::NumberFormat &format) {
     const auto text = [&rating](Control control, int k = 0) -> std::string_view {
         return rating.Field({control, k})->Text();
+    };
+    const auto input = [&rating, &format](Control control, int k = 0) {
+        return WrittenInput(rating.Field({control, k})->Text(), format);
     };
     table += '\n';
     AddRow(table, {"Verificare", rating.LabelOf({Control::lblVerifCap, 0})->Caption(), "Unitate",
@@ -40,14 +45,14 @@ void AddRatingCheck(std::string &table, const RatingModel &rating) {
                                        : margin == calc::Margin::Within ? "în limită"
                                                                         : "";
         AddRow(table,
-               {Cell("C", k), text(Control::txtUn, k), rating.List({Control::cboUn, k})->Text(),
+               {Cell("C", k), input(Control::txtUn, k), rating.List({Control::cboUn, k})->Text(),
                 text(Control::txtUmax, k), text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
                 text(Control::txtUMUvarf, k), text(Control::txtMarja, k),
                 text(Control::txtUMMarja, k), state, text(Control::txtW, k),
                 text(Control::txtUMW, k)});
     }
-    AddRow(table, {"Toleranță ±", text(Control::txtTol), "%"});
-    AddRow(table, {"Frecvență", text(Control::txtFrec), "Hz"});
+    AddRow(table, {"Toleranță ±", input(Control::txtTol), "%"});
+    AddRow(table, {"Frecvență", input(Control::txtFrec), "Hz"});
     AddRow(table, {"Sarcina Q, nominală efectivă", text(Control::txtQ), text(Control::txtUMQ)});
     AddRow(table, {"Energie W, nominală", text(Control::txtWt), text(Control::txtUMWt)});
     AddRow(table, {"Reactanță Xc, nominală", text(Control::txtXc), text(Control::txtUMXc)});
@@ -57,15 +62,17 @@ void AddRatingCheck(std::string &table, const RatingModel &rating) {
 } // namespace
 
 std::string ResultsTable(const frmTolvarine &form) {
+    const auto input = [&form](ControlId id) {
+        return WrittenInput(form.Field(id).Text(), form.Format());
+    };
     std::string table;
     AddRow(table, {"Condensator", "Capacitate", "Unitate", "Tensiune", "Unitate"});
     for (int k = 0; k < 4; ++k) {
         AddRow(table,
-               {Cell("C", k), form.Field({Control::txtCs, k}).Text(),
-                form.List({Control::cboCs, k}).Text(), form.Field({Control::txtUs, k}).Text(),
-                form.Field({Control::txtUMUs, k}).Text()});
+               {Cell("C", k), input({Control::txtCs, k}), form.List({Control::cboCs, k}).Text(),
+                form.Field({Control::txtUs, k}).Text(), form.Field({Control::txtUMUs, k}).Text()});
     }
-    AddRow(table, {"Tensiunea aplicată", form.Field({Control::txtUst, 0}).Text(),
+    AddRow(table, {"Tensiunea aplicată", input({Control::txtUst, 0}),
                    form.List({Control::cboUst, 0}).Text()});
     // A hidden equivalent capacitance is no result: no capacitor is present.
     const TextField &equivalent = form.Field({Control::txtCst, 0});
@@ -73,7 +80,7 @@ std::string ResultsTable(const frmTolvarine &form) {
         equivalent.Shown() ? std::string_view(form.LabelOf({Control::lblUMs, 0}).Caption()) : "";
     AddRow(table, {"Capacitate echivalentă", equivalent.Shown() ? equivalent.Text() : "", unit});
     if (form.PanelOpen())
-        AddRatingCheck(table, form.Rating());
+        AddRatingCheck(table, form.Rating(), form.Format());
     return table;
 }
 

@@ -1,202 +1,313 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Unit letters in the value fields: a letter chooses the field's unit, and
-// between digits it also stands for the decimal separator (the RKM code).
+// between digits or before them it also stands for the decimal separator
+// (the RKM code).
 #include "unit_notation.h"
 
-#include "user_edit.h"
+#include "conversions.h"
+#include "units.h"
 
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <span>
-#include <vector>
 
 namespace window {
 namespace {
 
 struct UnitLetter {
     std::string_view letter;
-    std::string_view unit;
-    bool prefix; // may be followed by the base unit's letter
+    std::string_view unit; // in the field's list; empty for a field without one
+    double factor;         // for a field without a list
+    bool prefix;           // followed by the base unit's letters, which it keeps
 };
 
 constexpr std::array<UnitLetter, 8> kCapacitanceLetters = {{
-    {"p", "pF", true},
-    {"P", "pF", true},
-    {"n", "nF", true},
-    {"N", "nF", true},
-    {"u", "uF", true},
-    {"U", "uF", true},
-    {"\u00B5", "uF", true}, // micro sign
-    {"\u03BC", "uF", true}, // Greek small mu
+    {"p", calc::kPicofarad, 1, true},
+    {"P", calc::kPicofarad, 1, true},
+    {"n", calc::kNanofarad, 1, true},
+    {"N", calc::kNanofarad, 1, true},
+    {"u", calc::kMicrofarad, 1, true},
+    {"U", calc::kMicrofarad, 1, true},
+    {"\u00B5", calc::kMicrofarad, 1, true}, // micro sign
+    {"\u03BC", calc::kMicrofarad, 1, true}, // Greek small mu
 }};
 
+// A capital M is no unit here: the applied voltage goes up to kV. "2V7" is
+// RKM for 2.7 V, so V stands for the decimal separator too.
 constexpr std::array<UnitLetter, 9> kVoltageLetters = {{
-    {"u", "uV", true},
-    {"U", "uV", true},
-    {"\u00B5", "uV", true},
-    {"\u03BC", "uV", true},
-    {"m", "mV", true},
-    {"k", "kV", true},
-    {"K", "kV", true},
-    {"v", "V", false},
-    {"V", "V", false},
+    {"u", calc::kMicrovolt, 1, true},
+    {"U", calc::kMicrovolt, 1, true},
+    {"\u00B5", calc::kMicrovolt, 1, true},
+    {"\u03BC", calc::kMicrovolt, 1, true},
+    {"m", calc::kMillivolt, 1, true},
+    {"k", calc::kKilovolt, 1, true},
+    {"K", calc::kKilovolt, 1, true},
+    {"v", calc::kVolt, 1, false},
+    {"V", calc::kVolt, 1, false},
 }};
+
+constexpr std::array<UnitLetter, 3> kFrequencyLetters = {{
+    {"k", "", 1e3, true},
+    {"K", "", 1e3, true},
+    {"M", "", 1e6, true},
+}};
+
+std::span<const UnitLetter> LettersOf(UnitKind kind) {
+    switch (kind) {
+    case UnitKind::Capacitance:
+        return kCapacitanceLetters;
+    case UnitKind::Voltage:
+        return kVoltageLetters;
+    case UnitKind::Frequency:
+        return kFrequencyLetters;
+    case UnitKind::Tolerance:
+        break;
+    }
+    return {};
+}
 
 bool IsDigit(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) != 0;
-}
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-// The base unit's letter, in either case: "nF", "kv".
-bool IsBaseLetter(UnitKind kind, char c) {
-    return std::toupper(static_cast<unsigned char>(c)) ==
-           (kind == UnitKind::Capacitance ? 'F' : 'V');
+    return c >= '0' && c <= '9';
 }
 
-struct Token {
-    std::size_t begin; // bytes
-    std::size_t end;
-    std::string_view unit;
-};
-
-std::vector<Token> FindUnits(UnitKind kind, std::string_view text) {
-    const std::span<const UnitLetter> letters =
-        kind == UnitKind::Capacitance ? std::span<const UnitLetter>(kCapacitanceLetters)
-                                      : std::span<const UnitLetter>(kVoltageLetters);
-    std::vector<Token> tokens;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto matches = [&](const UnitLetter &u) {
-            return text.substr(i).starts_with(u.letter);
-        };
-        const auto it = std::ranges::find_if(letters, matches);
-        if (it == letters.end())
-            continue;
-        std::size_t end = i + it->letter.size();
-        if (it->prefix && end < text.size() && IsBaseLetter(kind, text[end]))
-            ++end;
-        tokens.push_back({i, end, it->unit});
-        i = end - 1;
-    }
-    return tokens;
-}
-
-std::size_t ByteOffset(std::string_view text, std::size_t characters) {
-    std::size_t i = 0;
-    for (std::size_t n = 0; n < characters && i < text.size(); ++n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i;
-    }
-    return i;
-}
-
-// Three digits and no fourth: how the locale's group separator is followed.
-bool IsGroupAt(std::string_view text, std::size_t at) {
-    std::size_t digits = 0;
-    while (at + digits < text.size() && IsDigit(text[at + digits]))
-        ++digits;
-    return digits == 3;
-}
-
-// Whether the number around a unit has a decimal separator. The one decimal
-// mark of a value written elsewhere ("4,7 nF" in English) becomes the
-// locale's; a mark that groups thousands in this locale stays.
-bool HasDecimalSeparator(std::string &left, std::string &right,
-                         const runtime::NumberFormat &format) {
-    const auto contains = [](const std::string &s, std::string_view part) {
-        return s.find(part) != std::string::npos;
+// Bytes of the base unit's letters at the start of `text`, in either case:
+// "F", "V", "Hz", "%"; 0 for none.
+std::size_t BaseLength(UnitKind kind, std::string_view text) {
+    const auto upper = [&text](std::size_t i) {
+        return i < text.size() ? std::toupper(static_cast<unsigned char>(text[i])) : 0;
     };
-    if (contains(left, format.decimal) || contains(right, format.decimal))
-        return true;
-    for (const char mark : {'.', ','}) {
-        const std::string markText(1, mark);
-        const auto count = std::ranges::count(left, mark) + std::ranges::count(right, mark);
-        if (markText == format.decimal || count != 1)
-            continue;
-        std::string &part = contains(left, markText) ? left : right;
-        const std::size_t at = part.find(mark);
-        if (markText == format.group && IsGroupAt(part, at + 1))
-            return false;
-        part.replace(at, 1, format.decimal);
-        return true;
+    switch (kind) {
+    case UnitKind::Capacitance:
+        return upper(0) == 'F' ? 1 : 0;
+    case UnitKind::Voltage:
+        return upper(0) == 'V' ? 1 : 0;
+    case UnitKind::Frequency:
+        return upper(0) == 'H' && upper(1) == 'Z' ? 2 : 0;
+    case UnitKind::Tolerance:
+        return !text.empty() && text[0] == '%' ? 1 : 0;
     }
-    return false;
+    return 0;
+}
+
+// The blanks a value may have before its unit: "4,7 nF", "10 kHz".
+std::size_t BlankAt(std::string_view text, std::size_t at) {
+    for (const std::string_view blank : {" ", "\u00A0", "\u202F"}) {
+        if (text.substr(at).starts_with(blank))
+            return blank.size();
+    }
+    return 0;
+}
+
+std::string TrimEndBlanks(std::string_view text) {
+    while (!text.empty()) {
+        std::size_t length = 0;
+        for (const std::string_view blank : {" ", "\u00A0", "\u202F"}) {
+            if (text.ends_with(blank))
+                length = blank.size();
+        }
+        if (length == 0)
+            break;
+        text.remove_suffix(length);
+    }
+    return std::string(text);
+}
+
+// `text` without a unit at its end: blanks and the base unit's letters.
+std::string WithoutTrailingBase(UnitKind kind, std::string_view text, bool &found) {
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const std::size_t base = BaseLength(kind, text.substr(at));
+        if (base > 0 && at + base == text.size()) {
+            found = true;
+            return TrimEndBlanks(text.substr(0, at));
+        }
+    }
+    return std::string(text);
 }
 
 // Whether nothing but a number's characters is left once the unit is out:
-// another letter keeps the window's own rule.
-bool IsNumberLike(std::string text, const runtime::NumberFormat &format) {
-    for (const std::string &separator : {format.group, format.decimal}) {
-        for (std::size_t at = text.find(separator); !separator.empty() && at != std::string::npos;
-             at = text.find(separator))
-            text.erase(at, separator.size());
+// another letter keeps the field's own rule.
+bool IsNumberLike(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (const std::size_t blank = BlankAt(text, i)) {
+            i += blank - 1;
+        } else if (text.substr(i).starts_with("\u2019")) {
+            i += 2;
+        } else if (std::string_view("0123456789+-.,'eE").find(text[i]) == std::string_view::npos) {
+            return false;
+        }
     }
-    return std::ranges::all_of(text, [](char c) {
-        return IsDigit(c) || IsBlank(c) ||
-               std::string_view("+-.,eE").find(c) != std::string_view::npos;
-    });
+    return true;
+}
+
+bool HasDecimalMark(std::string_view text, const runtime::NumberFormat &format) {
+    return text.find(format.decimal) != std::string_view::npos ||
+           text.find_first_of(".,") != std::string_view::npos;
+}
+
+// The value as written, with its one unit letter found.
+struct Written {
+    std::string before; // the number before the letter, blanks before it dropped
+    const UnitLetter *letter = nullptr;
+    std::string after; // the digits after it (RKM), the base unit dropped
+    bool hasBase = false;
+};
+
+std::optional<Written> Split(UnitKind kind, std::string_view text) {
+    Written w;
+    const std::span<const UnitLetter> letters = LettersOf(kind);
+    std::size_t at = 0;
+    for (; at < text.size() && !w.letter; ++at) {
+        for (const UnitLetter &u : letters) {
+            if (text.substr(at).starts_with(u.letter)) {
+                w.letter = &u;
+                break;
+            }
+        }
+    }
+    if (!w.letter) {
+        w.before = WithoutTrailingBase(kind, text, w.hasBase);
+        return IsNumberLike(w.before) ? std::optional(w) : std::nullopt;
+    }
+    const std::size_t begin = at - 1;
+    std::size_t end = begin + w.letter->letter.size();
+    if (w.letter->prefix) {
+        const std::size_t base = BaseLength(kind, text.substr(end));
+        w.hasBase = base > 0;
+        end += base;
+    }
+    w.before = TrimEndBlanks(text.substr(0, begin));
+    bool trailingBase = false;
+    w.after = WithoutTrailingBase(kind, text.substr(end), trailingBase);
+    w.hasBase = w.hasBase || trailingBase;
+    if (!IsNumberLike(w.before) || !std::ranges::all_of(w.after, IsDigit))
+        return std::nullopt;
+    return w;
+}
+
+// The number as written in kHz or MHz, in Hz.
+std::string Scaled(const std::string &mantissa, double factor,
+                   const runtime::NumberFormat &format) {
+    if (factor == 1 || !runtime::IsNumber(mantissa, format))
+        return mantissa;
+    return runtime::DoubleToText(runtime::TextToDouble(mantissa, format) * factor, format);
+}
+
+// A key typed at the end of the field that the keys before it prepared.
+std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view current,
+                                           const TextEdit &edit, const NotationState &state,
+                                           const runtime::NumberFormat &format) {
+    const std::string &key = edit.inserted;
+    NotationEdit swallowed{std::string(current), edit.from, {}, 0, state, true};
+    if (kind == UnitKind::Tolerance && key == "%")
+        return swallowed;
+    // Only a key typed on at the end continues; one over a selection starts anew.
+    const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
+    if (!atEnd)
+        return std::nullopt;
+    if (state.prefixTyped && BaseLength(kind, key) == 1)
+        return swallowed; // "F", "V"
+    const std::string number = TrimEndBlanks(current);
+    if (kind == UnitKind::Frequency && std::toupper(static_cast<unsigned char>(key[0])) == 'H' &&
+        (state.prefixTyped || (!number.empty() && IsDigit(number.back())))) {
+        swallowed.state.hertzStarted = true;
+        return swallowed;
+    }
+    if (state.hertzStarted && std::toupper(static_cast<unsigned char>(key[0])) == 'Z')
+        return swallowed;
+    if (!IsDigit(key[0]) || (!state.decimalsFollow && state.mantissa.empty()))
+        return std::nullopt;
+    std::string mantissa = state.mantissa.empty() ? std::string(current) : state.mantissa;
+    if (state.decimalsFollow)
+        mantissa += format.decimal;
+    mantissa += key;
+    NotationEdit next;
+    next.state.prefixTyped = state.prefixTyped;
+    if (state.factor != 1) {
+        next.state.mantissa = mantissa;
+        next.state.factor = state.factor;
+    }
+    next.written = CharacterCount(mantissa);
+    next.text = Scaled(mantissa, state.factor, format);
+    next.caret = CharacterCount(next.text);
+    return next;
 }
 
 } // namespace
 
 std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view current,
-                                              std::string_view proposed, std::size_t caret,
-                                              bool decimalsFollow,
+                                              const TextEdit &edit, const NotationState &state,
                                               const runtime::NumberFormat &format) {
-    const std::size_t count = CharacterCount(proposed);
-    caret = std::min(caret, count);
-
-    // A key typed at the end right after a unit letter that followed the digits.
-    if (decimalsFollow && caret == count && proposed.size() == current.size() + 1 &&
-        proposed.starts_with(current)) {
-        const char key = proposed.back();
-        if (IsDigit(key))
-            return NotationEdit{std::string(current) + format.decimal + key,
-                                caret + CharacterCount(format.decimal), "", false};
-        if (IsBaseLetter(kind, key))
-            return NotationEdit{std::string(current), caret - 1, "", true};
+    const bool typed = edit.source == EditSource::Typed;
+    if (typed && CharacterCount(edit.inserted) == 1) {
+        if (auto next = ContinueTyping(kind, current, edit, state, format))
+            return next;
     }
-
-    const std::vector<Token> tokens = FindUnits(kind, proposed);
-    if (tokens.size() != 1)
+    const std::optional<Written> w = Split(kind, edit.inserted);
+    if (!w || (!w->letter && !w->hasBase))
         return std::nullopt;
-    const Token &token = tokens.front();
-    std::size_t leftEnd = token.begin;
-    while (leftEnd > 0 && IsBlank(proposed[leftEnd - 1]))
-        --leftEnd;
-    std::size_t rightBegin = token.end;
-    while (rightBegin < proposed.size() && IsBlank(proposed[rightBegin]))
-        ++rightBegin;
 
-    std::string left(proposed.substr(0, leftEnd));
-    std::string right(proposed.substr(rightBegin));
-    if (!IsNumberLike(left + right, format))
-        return std::nullopt;
-    const bool hasSeparator = HasDecimalSeparator(left, right, format);
+    const std::size_t from = ByteOffset(current, edit.from);
+    const std::size_t to = ByteOffset(current, edit.from + edit.removed);
+    // Blanks between the number and its unit go: "47 nF" typed in French.
+    const std::string left = TrimEndBlanks(std::string(current.substr(0, from)) + w->before);
+    const std::string right = w->after + std::string(current.substr(to));
+    const bool hasMark = HasDecimalMark(left + right, format);
     const bool digitBefore = !left.empty() && IsDigit(left.back());
-    const std::size_t caretByte = ByteOffset(proposed, caret);
-
-    NotationEdit edit;
-    edit.unit = token.unit;
-    std::size_t added = 0;
-    if (!hasSeparator && digitBefore && !right.empty() && IsDigit(right.front())) {
-        left += format.decimal;
-        added = CharacterCount(format.decimal);
-    } else {
-        edit.decimalsFollow =
-            !hasSeparator && digitBefore && right.empty() && caretByte >= token.end;
+    const bool digitAfter = !right.empty() && IsDigit(right.front());
+    NotationEdit result;
+    std::string head = left;
+    if (w->letter && !hasMark) {
+        if (digitBefore && digitAfter) {
+            head += format.decimal; // "4n7"
+        } else if (!digitBefore && (digitAfter || (typed && right.empty()))) {
+            head += "0" + format.decimal; // "n47" is 0.47 nF
+        } else if (digitBefore && right.empty()) {
+            result.state.decimalsFollow = typed; // "4n": the next digit typed is a decimal
+        }
     }
-    const std::size_t removed = CharacterCount(proposed.substr(leftEnd, rightBegin - leftEnd));
-    if (caretByte <= leftEnd)
-        edit.caret = caret;
-    else if (caretByte >= rightBegin)
-        edit.caret = caret - removed + added;
-    else
-        edit.caret = CharacterCount(left);
-    edit.text = left + right;
-    return edit;
+    result.text = head + right;
+    result.caret = CharacterCount(head);
+    if (w->letter) { // "V" is one too: "230V", "2V7"
+        result.unit = w->letter->unit;
+        result.state.prefixTyped = typed && w->letter->prefix;
+    }
+    result.written = CharacterCount(result.text);
+    const double factor = w->letter ? w->letter->factor : 1;
+    if (factor != 1) {
+        if (typed) {
+            result.state.mantissa = result.text;
+            result.state.factor = factor;
+        }
+        result.text = Scaled(result.text, factor, format);
+        result.caret = CharacterCount(result.text);
+    }
+    return result;
+}
+
+std::string WithLocaleMark(std::string pasted, std::string_view around,
+                           const runtime::NumberFormat &format) {
+    if (format.decimal != "." && format.decimal != ",")
+        return pasted;
+    const char other = format.decimal == "." ? ',' : '.';
+    if (HasDecimalMark(around, format) || pasted.find(format.decimal) != std::string::npos ||
+        std::ranges::count(pasted, other) != 1)
+        return pasted;
+    const std::size_t at = pasted.find(other);
+    if (format.group == std::string(1, other)) {
+        // A group: one to three digits before it, not led by 0, and three after.
+        std::size_t first = at;
+        while (first > 0 && IsDigit(pasted[first - 1]))
+            --first;
+        std::size_t last = at + 1;
+        while (last < pasted.size() && IsDigit(pasted[last]))
+            ++last;
+        const std::size_t lead = at - first;
+        if (lead >= 1 && lead <= 3 && pasted[first] != '0' && last - at - 1 == 3)
+            return pasted;
+    }
+    pasted.replace(at, 1, format.decimal);
+    return pasted;
 }
 
 } // namespace window

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "number_format.h"
+#include "user_edit.h"
 
 #include <cstddef>
 #include <optional>
@@ -10,35 +11,57 @@
 
 namespace window {
 
-// What a field's unit list holds: capacitance or voltage units.
-enum class UnitKind { Capacitance, Voltage };
+// What a value field holds, and so which unit letters it takes: capacitance
+// and voltage fields have a unit list; the frequency (in Hz) and the
+// tolerance (in %) have none.
+enum class UnitKind { Capacitance, Voltage, Frequency, Tolerance };
 
-// A unit letter in a value field, the way engineers write values: 4n7, 100n,
-// 2u2, 1k5, 230V, 500m.
-struct NotationEdit {
-    std::string text;      // the new text, the unit taken out
-    std::size_t caret = 0; // in characters
-    std::string unit;      // the unit chosen ("nF", "kV", ...); empty: none
-    // The unit letter followed the last digit: a digit typed right after it
-    // continues as the decimals ("4", "n", "7" gives "4.7").
+// What the keys typed so far into one field leave for the next key.
+struct NotationState {
+    // A unit letter followed the last digit: a digit typed at the end goes
+    // on as the decimals ("4", "n", "7" gives "4.7").
     bool decimalsFollow = false;
+    // A prefix letter was typed: the base unit's letter after it ("F", "V",
+    // "Hz"), also after digits and a blank, is swallowed.
+    bool prefixTyped = false;
+    bool hertzStarted = false; // the "H" of "Hz" was swallowed
+    // A frequency scaled by its letter: the number as typed, in kHz or MHz,
+    // and the factor that brings it to Hz.
+    std::string mantissa;
+    double factor = 1;
 };
 
-// Applies the unit notation to an edit of a field that holds `current`;
-// `proposed` is the field's whole new text with the caret after what was
-// typed or pasted. Unit letters: p, n, u, µ in either case for capacitance;
-// u, U, µ, m (milli), k, K, v and V for voltage (a capital M is not a unit).
-// A letter is not inserted: it chooses its unit, an "F" after it (or a "V"
-// after a voltage prefix) included. Between digits it also stands for the
-// decimal separator, unless the text has one already; a value pasted with a
-// unit ("4,7 nF", "1.5 kV") loses the blanks before the unit, and its one
-// decimal mark becomes the locale's. `decimalsFollow` is what the previous
-// edit of the same field returned. Nothing, when the edit holds no unit, more
-// than one, or other letters besides ("inf"), and continues no unit letter:
-// the window's own rules apply.
+// An edit with its unit letters read.
+struct NotationEdit {
+    std::string text;      // the field's new text, the unit taken out
+    std::size_t caret = 0; // in characters
+    std::string unit;      // the unit the letters name ("nF", "kV"); empty: none
+    // Characters of the value as the user wrote it: a frequency in kHz is
+    // written in Hz, with more characters than were typed.
+    std::size_t written = 0;
+    NotationState state;    // for the next key typed into the same field
+    bool swallowed = false; // a key that changes nothing
+};
+
+// Unit letters, the way engineers write values: 4n7, 100n, 2u2, 1k5, 230V,
+// 500mV, n47, 10 kHz, 5%. A prefix letter chooses its unit; between digits,
+// or before them, it also stands for the decimal separator (the RKM code:
+// "4n7" is 4.7 nF, "n47" 0.47 nF). The base unit after a prefix is
+// swallowed ("1k5V", "1k5 V", "4n7F"), and so are the blanks before a unit.
+// In a frequency field k and M scale the value to Hz; in the tolerance
+// field a "%" after the number goes. `state` is what the previous key typed
+// into the same field left, or none. Nothing when the edit holds no unit
+// letter and continues none, or holds other letters besides ("inf"): the
+// field's own rules apply to it as it is.
 std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view current,
-                                              std::string_view proposed, std::size_t caret,
-                                              bool decimalsFollow,
+                                              const TextEdit &edit, const NotationState &state,
                                               const runtime::NumberFormat &format);
+
+// A pasted value's one decimal mark, where it is the other mark than the
+// locale's and is read as the decimal separator, becomes the locale's:
+// "0,001" pasted in English is "0.001". A mark that groups thousands stays.
+// `around` is the rest of the field's text.
+std::string WithLocaleMark(std::string pasted, std::string_view around,
+                           const runtime::NumberFormat &format);
 
 } // namespace window

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,32 +10,36 @@ namespace window {
 // Number of characters (Unicode code points) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view utf8);
 
-struct EditedText {
-    std::string text;
-    std::size_t caret = 0; // in characters
-    bool changed = false;
-    // A paste too long for the field is refused whole: the text stays as it
-    // was, and `caret` with `selected` give back the selection it was pasted
-    // over (`selected` characters from `caret` on; none for a bare caret).
-    bool pasteRefused = false;
-    std::size_t selected = 0;
+// Byte offset of the character `characters` of a UTF-8 text (its end if the
+// text is shorter).
+std::size_t ByteOffset(std::string_view utf8, std::size_t characters);
+
+// How an edit reached a field: typed from the keyboard, or pasted (a paste,
+// a drop or a middle click).
+enum class EditSource { Typed, Pasted };
+
+// A user's edit of a field as the text widget made it: the characters
+// [from, from + removed) of the field's text gave way to `inserted`.
+struct TextEdit {
+    std::size_t from = 0; // in characters
+    std::size_t removed = 0;
+    std::string inserted;
+    EditSource source = EditSource::Typed;
 };
 
-// Applies a user's edit to a field that holds `current`. A text widget reports
-// an edit as the whole new text with the caret right after what was typed or
-// pasted; the edit is recovered from that: the text after the caret is the
-// untouched tail, the longest common start is the untouched head, and what lies
-// between replaced what lay between in `current`.
-//
-// Typing inserts one character at a time; an edit that inserts more is a
-// paste (or a drop). The edit then goes through these steps:
-//  1. Blanks, tabs and line breaks around a pasted text are dropped.
-//  2. With a limit, what the edit inserts must fit in the room left once the
-//     replaced part is gone. A typed character that does not fit is refused;
-//     a paste that does not fit is refused whole and says so. Deleting always
-//     works, also in a text longer than the limit, which only the program can
-//     put there.
-EditedText ApplyUserEdit(std::string_view current, std::string_view proposed, std::size_t caret,
-                         std::optional<std::size_t> limit);
+// The edit that replaces the whole of `current` with `text`.
+TextEdit ReplaceAll(std::string_view current, std::string text, EditSource source);
+
+// What a paste brings once the blanks, tabs, line breaks, no-break spaces
+// and narrow no-break spaces around it are dropped.
+std::string TrimPasted(std::string_view text);
+
+// Whether the text holds a control character (a tab, a line break, ...).
+bool HasControlCharacter(std::string_view text);
+// The text without its control characters: what typing them leaves.
+std::string WithoutControlCharacters(std::string_view text);
+
+// `current` with the edit applied, from and removed clamped to the text.
+std::string Applied(std::string_view current, const TextEdit &edit);
 
 } // namespace window

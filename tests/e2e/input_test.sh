@@ -91,6 +91,35 @@ expect "ro, 4.7 nF on 12 V" "Tensiunea pe C1" 12
 expect "ro, 4.7 nF on 12 V" "Unitatea tensiunii pe C1" V
 stop
 
+# Romanian: unit letters as engineers write them, a spreadsheet cell's line
+# break, and an undo that brings a paste's unit back with its value.
+start ro_RO.UTF-8
+pasted '100nF\n'
+keys Tab Tab Tab Tab Tab Tab Tab Tab
+typed 1k5V
+read_fields C1 "Unitatea C1" "Tensiunea aplicată" "Unitatea tensiunii aplicate" \
+    "Capacitate echivalentă" "Tensiunea pe C1" "Unitatea tensiunii pe C1"
+expect "ro, 100nF pasted" C1 100
+expect "ro, 100nF pasted" "Unitatea C1" nF
+expect "ro, 1k5V typed" "Tensiunea aplicată" 1,5
+expect "ro, 1k5V typed" "Unitatea tensiunii aplicate" kV
+expect "ro, 100 nF on 1.5 kV" "Capacitate echivalentă" 100
+expect "ro, 100 nF on 1.5 kV" "Tensiunea pe C1" 1,5
+expect "ro, 100 nF on 1.5 kV" "Unitatea tensiunii pe C1" kV
+pasted '230 mV'
+read_fields "Tensiunea aplicată" "Unitatea tensiunii aplicate" "Tensiunea pe C1"
+expect "ro, 230 mV pasted" "Tensiunea aplicată" 230
+expect "ro, 230 mV pasted" "Unitatea tensiunii aplicate" mV
+expect "ro, 230 mV pasted" "Tensiunea pe C1" 230
+keys ctrl+z
+read_fields "Tensiunea aplicată" "Unitatea tensiunii aplicate" "Tensiunea pe C1" \
+    "Unitatea tensiunii pe C1"
+expect "ro, the paste undone" "Tensiunea aplicată" 1,5
+expect "ro, the paste undone" "Unitatea tensiunii aplicate" kV
+expect "ro, the paste undone" "Tensiunea pe C1" 1,5
+expect "ro, the paste undone" "Unitatea tensiunii pe C1" kV
+stop
+
 # English: an error names its cause, and a paste too long for the field is
 # refused whole with a message; a screen reader hears both. Grouping typed
 # key by key is never wiped.

@@ -4,6 +4,8 @@
 #include "form_actions.h"
 #include "form_checks.h"
 #include "form_driver.h"
+#include "form_history.h"
+#include "form_intent.h"
 #include "locale_formats.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +73,7 @@ const TamperCase kTamperCases[] = {
      [](FormSnapshot &f) {
          f.error = "Valoare prea mare";
          f.errorShown = true;
+         f.band = frmTolvarine::BandKind::Failure;
      }},
 };
 
@@ -149,7 +152,35 @@ TEST(InputCheck, TextLongerThanTheLimitNotWrittenByTheProgramIsReported) {
     const FormSnapshot before = Snapshot(form);
     FormSnapshot after = Snapshot(form);
     after.inputs[2] = "01234567"; // a number, so the validation would keep it
+    after.values[2].first = after.inputs[2];
     EXPECT_NE(CheckInputs(after, before), "");
+}
+
+// 4.7 nF pasted as "\t4n7" into C1: the oracle passes it, and catches
+// another value, another unit, and an undo that brings back another step.
+TEST(IntentCheck, PassesTheValueMeantAndCatchesAnotherValueUnitOrStep) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    const Intent intent = DecodeIntent({0, 0x81, 0, 4, 7, 1, 0x01, 2}, form.Format());
+    HistoryOracle history(Snapshot(form));
+    EnterIntent(form, intent, [&] { history.Record(Snapshot(form)); });
+    EXPECT_EQ(CheckIntent(form, intent, "pF"), "");
+    Type(form, Cs(0), "4.8");
+    EXPECT_NE(CheckIntent(form, intent, "pF"), "");
+    Type(form, Cs(0), "4.7");
+    Choose(form, CsUnit(0), "uF");
+    EXPECT_NE(CheckIntent(form, intent, "pF"), "");
+    history.Record(Snapshot(form));
+
+    Action undo;
+    undo.kind = ActionKind::Undo;
+    undo.target = Cs(0);
+    const FormSnapshot before = Snapshot(form);
+    form.UserUndo(Cs(0));
+    EXPECT_EQ(history.CheckStep(undo, before, Snapshot(form)), "");
+    FormSnapshot wrong = Snapshot(form);
+    wrong.values[0].second = "pF"; // the step before is 4.7 nF
+    EXPECT_NE(history.CheckStep(undo, before, wrong), "");
 }
 
 struct DecodeCase {
@@ -160,7 +191,7 @@ struct DecodeCase {
 };
 
 const DecodeCase kDecodeCases[] = {
-    {"ReplaceAll", {0, 3, 4, 2, 1, 14}, ".", {"replace txtUst with \"1.\""}},
+    {"ReplaceAll", {0, 3, 4, 2, 1, 15}, ".", {"replace txtUst(0) with \"1.\" (paste)"}},
     {"InsertOverSelection",
      {1, 0, 1, 2, 0, 3, 1, 5},
      ",",
@@ -168,7 +199,13 @@ const DecodeCase kDecodeCases[] = {
     {"DeleteChooseClearKey",
      {2, 2, 3, 4, 1, 4, 4, 7, 6, 7, 27, 0},
      ",",
-     {"delete 2 of txtCs(3) at 4", "choose entry 3 of cboUst", "click Sterge valori", "key 27"}},
+     {"delete 2 of txtCs(3) at 4", "choose entry 3 of cboUst(0)", "click Sterge valori", "key 27"}},
+    // Undo in txtUst, redo in the first rating, and 4.7 nF pasted as RKM
+    // after a tab.
+    {"UndoRedoAndAValueMeant",
+     {0, 0xC1, 4, 0xD0, 0xC0, 0xE0, 0, 0x81, 0, 4, 7, 1, 0x01, 2},
+     ".",
+     {"undo in txtUst(0)", "redo in txtUn(0)", "paste \"\t4n7\" into txtCs(0)"}},
     {"ChooseCapacitanceUnit", {0, 5, 2, 5}, ".", {"choose entry 2 of cboCs(2)"}},
 };
 

@@ -280,6 +280,9 @@ std::vector<ReadParam> DecimalMarkParams() {
     const auto fr = test_support::FrenchFormat();
     const NumberFormat frNarrow{",", "\u202F"};
     std::vector<ReadParam> params = {
+        {test_support::SwissFormat(), Yes("1'000", 1000.0)}, // read as its U+2019
+        {test_support::SwissFormat(), Yes("-1\u2019000'000.5", -1e6 - 0.5)},
+        {test_support::SwissFormat(), No("1'00")},
         {en, Yes("4.7", 4.7)},
         {en, Yes("1,5", 1.5)},
         {en, Yes("1,", 1.0)},

@@ -59,7 +59,36 @@ inline bool IsShown(const frmTolvarine &form, ControlId id) {
 // Replaces the whole text of a field, as select-all and typing would.
 inline frmTolvarine::EditOutcome Type(frmTolvarine &form, ControlId field,
                                       const std::string &text) {
-    return form.UserEdit(field, text, CharacterCount(text));
+    return form.UserEdit(field, ReplaceAll(form.Field(field).Text(), text, EditSource::Typed));
+}
+
+// Select-all and a paste of `text`.
+inline frmTolvarine::EditOutcome Paste(frmTolvarine &form, ControlId field,
+                                       const std::string &text) {
+    return form.UserEdit(field, ReplaceAll(form.Field(field).Text(), text, EditSource::Pasted));
+}
+
+// Select-all, then `keys` typed one character at a time at the caret.
+inline void TypeKeys(frmTolvarine &form, ControlId field, const std::string &keys) {
+    TextEdit edit = ReplaceAll(form.Field(field).Text(), "", EditSource::Typed);
+    for (std::size_t i = 0; i < keys.size();) {
+        std::size_t length = 1;
+        while (i + length < keys.size() &&
+               (static_cast<unsigned char>(keys[i + length]) & 0xC0) == 0x80)
+            ++length;
+        edit.inserted = keys.substr(i, length);
+        edit.from = form.UserEdit(field, edit).caret;
+        edit.removed = 0;
+        i += length;
+    }
+}
+
+// An edit at a place of the field: `removed` characters from `from` give way
+// to `inserted`.
+inline frmTolvarine::EditOutcome EditAt(frmTolvarine &form, ControlId field, std::size_t from,
+                                        std::size_t removed, const std::string &inserted,
+                                        EditSource source = EditSource::Typed) {
+    return form.UserEdit(field, {from, removed, inserted, source});
 }
 
 inline int EntryOf(const PickList &list, const std::string &text) {

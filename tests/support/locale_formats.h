@@ -16,6 +16,11 @@ inline runtime::NumberFormat FrenchFormat() {
     return {",", "\u00A0"};
 }
 
+// Swiss German: the right single quotation mark U+2019 groups digits.
+inline runtime::NumberFormat SwissFormat() {
+    return {".", "\u2019"};
+}
+
 // A made-up locale whose separators are both multi-byte: the middle dot U+00B7
 // as decimal separator and the narrow no-break space U+202F as group separator.
 inline runtime::NumberFormat MiddleDotFormat() {

@@ -208,11 +208,14 @@ INSTANTIATE_TEST_SUITE_P(Window, InputField,
                          });
 
 TEST_F(WindowBehaviour, KeepsAProgramTextLongerThanTheLimitWhole) {
-    // Typed one key at a time, "-" alone would become "0": the user pastes it.
-    QApplication::clipboard()->setText("-5E6");
+    // Typed one key at a time, "-" alone would become "0", and a negative
+    // paste is refused: the sign goes before a number already there.
+    TypeInto("txtCs(0)", "56");
     QLineEdit &c1 = Edit("txtCs(0)");
-    QTest::keyClick(&c1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&c1, Qt::Key_V, Qt::ControlModifier);
+    c1.setCursorPosition(1);
+    QTest::keyClicks(&c1, "E");
+    c1.setCursorPosition(0);
+    QTest::keyClicks(&c1, "-");
     EXPECT_EQ(Edit("txtCs(0)").text(), "5000000");
     ExpectWidgetsMirrorModel();
 }

@@ -190,11 +190,11 @@ TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
         {Control::txtCst, 0}, {Control::txtUs, 0}, {Control::txtUs, 3}, {Control::txtUMUs, 1}};
     for (const ControlId id : readOnly) {
         const std::string before = form.Field(id).Text();
-        EXPECT_FALSE(form.UserEdit(id, before + "9", CharacterCount(before) + 1).accepted);
+        EXPECT_FALSE(EditAt(form, id, CharacterCount(before), 0, "9").accepted);
         EXPECT_EQ(form.Field(id).Text(), before);
     }
     EXPECT_TRUE(log.entries.empty());
-    EXPECT_THROW(form.UserEdit({Control::lblUMs, 0}, "x", 1), std::invalid_argument);
+    EXPECT_THROW(EditAt(form, {Control::lblUMs, 0}, 0, 0, "x"), std::invalid_argument);
     EXPECT_THROW(form.UserChoose({Control::txtCs, 0}, 0), std::invalid_argument);
 }
 
@@ -205,7 +205,7 @@ TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {
         form.Start({});
         Type(form, field, "123456");
         log.Clear();
-        const auto outcome = form.UserEdit(field, "1234567", 7);
+        const auto outcome = EditAt(form, field, 6, 0, "7");
         EXPECT_FALSE(outcome.accepted);
         EXPECT_EQ(outcome.caret, 6u);
         EXPECT_EQ(form.Field(field).Text(), "123456");
@@ -220,7 +220,7 @@ TEST(FormDelivery, PasteTooLongIsRefusedWholeAndDeletingAlwaysWorks) {
     Type(form, Cs(0), "12");
     log.Clear();
     const std::size_t runs = log.recalculations;
-    const auto pasted = form.UserEdit(Cs(0), "1299999999", 10); // paste at the end
+    const auto pasted = EditAt(form, Cs(0), 2, 0, "99999999", EditSource::Pasted);
     EXPECT_FALSE(pasted.accepted);
     EXPECT_EQ(Text(form, Cs(0)), "12");
     EXPECT_EQ(pasted.caret, 2u);
@@ -230,8 +230,8 @@ TEST(FormDelivery, PasteTooLongIsRefusedWholeAndDeletingAlwaysWorks) {
     // A program text longer than the limit stays; the user may still delete.
     Type(form, Cs(1), "-5E6");
     ASSERT_EQ(Text(form, Cs(1)), "5000000");
-    EXPECT_FALSE(form.UserEdit(Cs(1), "50000001", 8).accepted);
-    EXPECT_TRUE(form.UserEdit(Cs(1), "500000", 6).accepted);
+    EXPECT_FALSE(EditAt(form, Cs(1), 7, 0, "1").accepted);
+    EXPECT_TRUE(EditAt(form, Cs(1), 6, 1, "").accepted);
     EXPECT_EQ(Text(form, Cs(1)), "500000");
 }
 

@@ -16,19 +16,6 @@ runtime::NumberFormat Format(bool romanian) {
     return romanian ? test_support::RomanianFormat() : test_support::EnglishFormat();
 }
 
-// Keys typed one at a time: the first over the whole text, the others after it.
-void TypeKeys(frmTolvarine &form, ControlId field, const std::string &keys) {
-    for (std::size_t i = 0; i < keys.size();) {
-        std::size_t next = i + 1;
-        while (next < keys.size() && (static_cast<unsigned char>(keys[next]) & 0xC0) == 0x80)
-            ++next;
-        const std::string key = keys.substr(i, next - i);
-        const std::string proposed = i == 0 ? key : form.Field(field).Text() + key;
-        form.UserEdit(field, proposed, CharacterCount(proposed));
-        i = next;
-    }
-}
-
 struct NotationCase {
     const char *name;
     bool romanian;
@@ -79,7 +66,7 @@ TEST_P(NotationInTheForm, SetsTextAndUnitAsAChoiceByHandWould) {
     const std::string unitBefore = form.List(list).Text();
     log.Clear();
     if (c.pasted)
-        Type(form, c.field, c.input);
+        Paste(form, c.field, c.input);
     else
         TypeKeys(form, c.field, c.input);
     EXPECT_EQ(form.Field(c.field).Text(), c.text);

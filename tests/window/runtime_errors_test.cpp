@@ -50,9 +50,9 @@ const ErrorCase kErrorCases[] = {
          Type(f, Ust, "10");
          Type(f, Cs(1), "1");
          Type(f, Cs(0), "9307");
-         f.UserEdit(Cs(0), "9e307", 2); // insert "e" after the 9
+         EditAt(f, Cs(0), 1, 0, "e"); // insert "e" after the 9
      },
-     [](frmTolvarine &f) { f.UserEdit(Cs(0), "9307", 1); },
+     [](frmTolvarine &f) { EditAt(f, Cs(0), 1, 1, ""); },
      {"9e307", "1", "0", "0", "10"},
      "Capacitatea C1 este prea mare",
      {Cs(0)},
@@ -63,7 +63,7 @@ const ErrorCase kErrorCases[] = {
          Type(f, Ust, "3");
          Type(f, Cs(2), "4e-320");
      },
-     [](frmTolvarine &f) { f.UserEdit(Cs(2), "", 0); },
+     [](frmTolvarine &f) { EditAt(f, Cs(2), 0, 6, ""); },
      {"0", "0", "4e-320", "0", "3"},
      "Capacitatea C3 este prea mică",
      {Cs(2)},
@@ -171,10 +171,10 @@ TEST(Errors, PasteNoticeLastsUntilTheNextAction) {
     const std::string failure = Text(form, Eroare);
     ASSERT_FALSE(failure.empty());
 
-    const auto outcome = form.UserEdit(Cs(1), "01234567", 8);
+    const auto outcome = EditAt(form, Cs(1), 1, 0, "1234567", EditSource::Pasted);
     EXPECT_TRUE(outcome.pasteRefused);
     EXPECT_EQ(Text(form, Eroare), "Textul lipit este prea lung pentru C2 (cel mult 6 caractere).");
-    form.UserEdit(Cs(1), "0", 1); // nothing changes, yet the notice goes
+    EditAt(form, Cs(1), 1, 0, ""); // nothing changes, yet the notice goes
     EXPECT_EQ(Text(form, Eroare), failure);
     EXPECT_EQ(Marked(form), std::vector<ControlId>{Ust});
 

@@ -55,15 +55,11 @@ void ShowMarked(QLineEdit &edit, bool marked) {
     const QVariant unmarked = edit.property(kUnmarkedPalette);
     if (marked == unmarked.isValid())
         return;
-    // Qt's text fields have no invalid-entry state to give assistive
-    // technologies; their description says it instead.
     if (!marked) {
         edit.setPalette(unmarked.value<QPalette>());
         edit.setProperty(kUnmarkedPalette, QVariant());
-        edit.setAccessibleDescription(QString());
         return;
     }
-    edit.setAccessibleDescription(QStringLiteral("Valoare nevalidă, vedeți mesajul de eroare."));
     edit.setProperty(kUnmarkedPalette, edit.palette());
     QPalette palette = edit.palette();
     palette.setColor(QPalette::Text, ToColor(Layout().errorText));

@@ -16,6 +16,10 @@ void MakeAlert(QLabel &band);
 // event.
 void AnnounceMessage(QLabel &band, bool wasShown);
 
+// The property that keeps an input field's own tooltip while a note stands
+// in its place.
+inline constexpr const char *kToolTipProperty = "tolvarineToolTip";
+
 // An input field marked as a cause of the message: red on pink instead of
 // black on green, and described as invalid to a screen reader; and back.
 void ShowMarked(QLineEdit &edit, bool marked);

@@ -5,6 +5,7 @@
 
 #include "circuit_frame.h"
 #include "layout_values.h"
+#include "message_band.h"
 #include "rating_layout.h"
 #include "rating_panel.h"
 #include "results_table.h"
@@ -69,8 +70,10 @@ void TolvarineWindow::BuildRatingPanel() {
 // Each input that exists so far says how values may be written.
 void TolvarineWindow::ApplyToolTips() {
     for (const ToolTipRow &row : RatingPanelLayout().toolTips) {
-        if (QWidget *widget = WidgetOf(row.id))
+        if (QWidget *widget = WidgetOf(row.id)) {
             widget->setToolTip(QString::fromUtf8(row.toolTip));
+            widget->setProperty(kToolTipProperty, widget->toolTip());
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 namespace view {
@@ -81,6 +82,13 @@ void ListBox::showPopup() {
         m_keepsColours = true;
     }
     QComboBox::showPopup();
+}
+
+void FieldEdit::mouseReleaseEvent(QMouseEvent *event) {
+    QLineEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && !isReadOnly() && !hasSelectedText() &&
+        text() == QLatin1String("0"))
+        selectAll();
 }
 
 void FieldEdit::paintEvent(QPaintEvent *event) {

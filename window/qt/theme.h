@@ -33,7 +33,8 @@ private:
 
 // A text field that marks its keyboard focus with a dotted frame when it has
 // no frame of its own: a read-only field shows no caret, and an empty one
-// would show nothing at all.
+// would show nothing at all. A click into an input field that shows only "0"
+// selects it, as Tab does, so that what is typed replaces it.
 class FieldEdit final : public QLineEdit {
 public:
     explicit FieldEdit(QWidget *parent)
@@ -41,6 +42,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
 // A button that Enter and the keypad's Enter click while it has the focus,

@@ -6,6 +6,7 @@
 #include "caret.h"
 #include "circuit_frame.h"
 #include "covered_edges.h"
+#include "edit_capture.h"
 #include "field_undo.h"
 #include "key_preview.h"
 #include "layout_values.h"
@@ -62,9 +63,12 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     InstallListAccessibility();
     m_frame = new CircuitFrame(this);
     m_frame->setGeometry(ToPixels(layout.frame));
-    m_undo = new FieldUndo(*this, [this](ControlId id, const std::string &text, std::size_t caret) {
-        OnRestored(id, text, caret);
-    });
+    m_undo = new FieldUndo(*this, {[this](ControlId id, bool back) { OnStepped(id, back); },
+                                   [this](ControlId id, bool back) {
+                                       return back ? m_form.CanUndo(id) : m_form.CanRedo(id);
+                                   }});
+    m_capture = new EditCapture(
+        *this, [this](ControlId id, const window::TextEdit &edit) { OnEdited(id, edit); });
     BuildControls();
     BuildStaticLabels();
     MaskCoveredEdges(*m_frame);
@@ -136,11 +140,10 @@ QLineEdit *TolvarineWindow::BuildField(const ControlRow &row, QWidget &parent) {
     edit->setTextMargins(-1, 0, -1, 0);
     const window::TextField &field = m_form.Field(row.id);
     edit->setReadOnly(field.ReadOnly()); // still focusable, selectable, copyable
-    if (!field.ReadOnly())
+    if (!field.ReadOnly()) {
         m_undo->Watch(row.id, *edit);
-    const ControlId id = row.id;
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, id, edit](const QString &text) { OnEdited(id, *edit, text); });
+        m_capture->Watch(row.id, *edit); // after the undo: it sees the context menu first
+    }
     return edit;
 }
 
@@ -168,6 +171,14 @@ QLabel *TolvarineWindow::BuildLabel(const ControlRow &row, QWidget &parent) {
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         MakeAlert(*label);
+        // The note stands in the band's place, over the frame rather than in
+        // it: one of the two is shown at a time.
+        m_noteBand = new QLabel(this);
+        m_noteBand->setObjectName(QStringLiteral("lblNota"));
+        m_noteBand->setGeometry(label->geometry().translated(parent.geometry().topLeft()));
+        m_noteBand->setWordWrap(true);
+        m_noteBand->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        m_noteBand->hide();
     } else if (row.id.control == Control::lblVerificare) {
         // The rating check's warning in the same colour, drawn in the Text
         // role so that the label's WindowText stays the window's; an alert
@@ -209,32 +220,27 @@ void TolvarineWindow::SetFocusOrder() {
         setTabOrder(WidgetOf(order[i - 1]), WidgetOf(order[i]));
 }
 
-void TolvarineWindow::OnEdited(ControlId id, QLineEdit &edit, const QString &text) {
-    const auto outcome =
-        m_form.UserEdit(id, text.toStdString(), CaretInCharacters(text, edit.cursorPosition()));
+void TolvarineWindow::OnEdited(ControlId id, const window::TextEdit &edit) {
+    const auto outcome = m_form.UserEdit(id, edit);
     Render();
-    const int caret = CaretInUtf16(edit.text(), outcome.caret);
+    QLineEdit &field = *m_fields.at(id);
+    const int caret = CaretInUtf16(field.text(), outcome.caret);
     if (outcome.selected > 0) // a refused paste: the selection it went over stays
-        edit.setSelection(caret,
-                          CaretInUtf16(edit.text(), outcome.caret + outcome.selected) - caret);
+        field.setSelection(caret,
+                           CaretInUtf16(field.text(), outcome.caret + outcome.selected) - caret);
     else
-        edit.setCursorPosition(caret);
-    RecordCaret(id, edit);
+        field.setCursorPosition(caret);
+    m_capture->Rendered(field);
 }
 
-// An undo or redo: the field's earlier or later text, as if the user put it
-// there.
-void TolvarineWindow::OnRestored(ControlId id, const std::string &text, std::size_t caret) {
-    QLineEdit &edit = *m_fields.at(id);
-    m_form.UserRestore(id, text, caret);
+// An undo or redo: the field's text and unit of the step before or after.
+void TolvarineWindow::OnStepped(ControlId id, bool back) {
+    const auto outcome = back ? m_form.UserUndo(id) : m_form.UserRedo(id);
     Render();
-    edit.setCursorPosition(CaretInUtf16(edit.text(), caret));
-    RecordCaret(id, edit);
-}
-
-void TolvarineWindow::RecordCaret(ControlId id, const QLineEdit &edit) {
-    m_undo->Record(id, edit.text().toStdString(),
-                   CaretInCharacters(edit.text(), edit.cursorPosition()));
+    QLineEdit &field = *m_fields.at(id);
+    if (outcome.accepted)
+        field.setCursorPosition(CaretInUtf16(field.text(), outcome.caret));
+    m_capture->Rendered(field);
 }
 
 void TolvarineWindow::OnChosen(ControlId id, int entry) {

@@ -24,6 +24,7 @@ class QPushButton;
 namespace view {
 
 class CircuitFrame;
+class EditCapture;
 class FieldUndo;
 class KeyPreview;
 class RatingPanel;
@@ -64,9 +65,8 @@ private:
     QPushButton *BuildButton(const ControlRow &row, QWidget &parent);
     void SetFocusOrder();
 
-    void OnEdited(window::ControlId id, QLineEdit &edit, const QString &text);
-    void OnRestored(window::ControlId id, const std::string &text, std::size_t caret);
-    void RecordCaret(window::ControlId id, const QLineEdit &edit);
+    void OnEdited(window::ControlId id, const window::TextEdit &edit);
+    void OnStepped(window::ControlId id, bool back);
     void OnChosen(window::ControlId id, int entry);
     void OnClicked(window::ControlId id);
     bool PreviewKey(std::int16_t keyAscii);
@@ -75,6 +75,7 @@ private:
     // signals blocked, so that no handler of the model runs again.
     void Render();
     void RenderField(window::ControlId id, const window::TextField &field, QLineEdit &edit);
+    void RenderNote(window::ControlId id, QLineEdit &edit);
     void RenderList(const window::PickList &list, QComboBox &combo);
     void RenderLabel(window::ControlId id, const window::Label &label, QLabel &widget);
 
@@ -90,6 +91,7 @@ private:
     CircuitFrame *m_frame = nullptr;
     KeyPreview *m_keyPreview = nullptr;
     FieldUndo *m_undo = nullptr;
+    EditCapture *m_capture = nullptr;
     std::map<window::ControlId, QLineEdit *> m_fields;
     std::map<window::ControlId, QComboBox *> m_lists;
     std::map<window::ControlId, QLabel *> m_labels;
@@ -99,6 +101,7 @@ private:
     std::map<window::ControlId, std::string> m_describedUnits;
     unsigned m_warningsAnnounced = 0; // the rating check's warnings announced so far
     QPushButton *m_clear = nullptr;
+    QLabel *m_noteBand = nullptr; // the neutral note, where lblEroare stands
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;
 };

@@ -3,7 +3,7 @@
 #include "tolvarine_window.h"
 
 #include "accessibility.h"
-#include "field_undo.h"
+#include "edit_capture.h"
 #include "layout_values.h"
 #include "long_text.h"
 #include "message_band.h"
@@ -33,7 +33,7 @@ void TolvarineWindow::Render() {
         if (id.control != Control::txtMarja) // shown with its state below
             RenderField(id, m_form.Field(id), *edit);
         if (!edit->isReadOnly())
-            RecordCaret(id, *edit); // a change that the program made can be undone too
+            RenderNote(id, *edit);
     }
     for (const auto &[id, combo] : m_lists)
         RenderList(m_form.List(id), *combo);
@@ -54,6 +54,8 @@ void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, 
         edit.setText(text);
         if (field.ReadOnly())
             ShowLeadingText(edit);
+        else
+            m_capture->Rendered(edit);
     }
     if (field.Marked() != m_markedFields.contains(id)) {
         ShowMarked(edit, field.Marked());
@@ -63,6 +65,23 @@ void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, 
             m_markedFields.erase(id);
     }
     RenderShown(edit, field.Shown());
+}
+
+// The note on an ambiguous mark is the field's tooltip and accessible
+// description too, over the tooltip that says how values may be written.
+// A marked field is described as invalid: Qt's text fields have no
+// invalid-entry state to give assistive technologies.
+void TolvarineWindow::RenderNote(ControlId id, QLineEdit &edit) {
+    const bool noted = m_form.NoteField() == id;
+    const QString note = noted ? QString::fromStdString(m_form.Note()) : QString();
+    const QString tip = noted ? note : edit.property(kToolTipProperty).toString();
+    if (edit.toolTip() != tip)
+        edit.setToolTip(tip);
+    const QString description = m_form.Field(id).Marked()
+                                    ? QStringLiteral("Valoare nevalidă, vedeți mesajul de eroare.")
+                                    : note;
+    if (edit.accessibleDescription() != description)
+        edit.setAccessibleDescription(description);
 }
 
 void TolvarineWindow::RenderList(const window::PickList &list, QComboBox &combo) {
@@ -84,15 +103,26 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
             widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
     }
     RenderShown(widget, label.Shown());
-    if (id.control == Control::lblEroare && label.Shown() && (changed || !wasShown))
-        AnnounceMessage(widget, wasShown);
     // The warning is announced when a margin turns red, not when it turns
     // green again nor while the excess changes.
-    const unsigned warnings = m_form.Rating().WarningsRaised();
-    if (id.control == Control::lblVerificare && warnings != m_warningsAnnounced) {
-        m_warningsAnnounced = warnings;
-        AnnounceMessage(widget, wasShown);
+    if (id.control == Control::lblVerificare) {
+        const unsigned warnings = m_form.Rating().WarningsRaised();
+        if (warnings != m_warningsAnnounced) {
+            m_warningsAnnounced = warnings;
+            AnnounceMessage(widget, wasShown);
+        }
+        return;
     }
+    if (id.control != Control::lblEroare)
+        return;
+    if (label.Shown() && (changed || !wasShown))
+        AnnounceMessage(widget, wasShown);
+    // The note: in the band's place, in the window's text colour, and no alert.
+    const bool note = m_form.Band() == window::frmTolvarine::BandKind::Note;
+    const QString noteText = note ? QString::fromStdString(m_form.Note()) : QString();
+    if (m_noteBand->text() != noteText)
+        m_noteBand->setText(noteText);
+    RenderShown(*m_noteBand, note);
 }
 
 } // namespace view

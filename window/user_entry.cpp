@@ -1,0 +1,287 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The user's edits of the value fields, as the text widget hands them over:
+// blanks around a paste, unit letters, the limit, the refusal of a paste the
+// field cannot take, and each field's undo history of text and unit.
+#include "frm_tolvarine.h"
+
+#include "conversions.h"
+#include "error_message.h"
+#include "input_notes.h"
+#include "user_edit.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace window {
+namespace {
+
+// The value fields, whose histories the window keeps.
+constexpr std::array<ControlId, 11> kValueFields = {{
+    {Control::txtCs, 0},
+    {Control::txtCs, 1},
+    {Control::txtCs, 2},
+    {Control::txtCs, 3},
+    {Control::txtUst, 0},
+    {Control::txtUn, 0},
+    {Control::txtUn, 1},
+    {Control::txtUn, 2},
+    {Control::txtUn, 3},
+    {Control::txtTol, 0},
+    {Control::txtFrec, 0},
+}};
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsBlank(std::string_view text) {
+    return text == " " || text == "\u00A0" || text == "\u202F";
+}
+
+TextEdit Clamped(TextEdit edit, std::string_view current) {
+    const std::size_t count = CharacterCount(current);
+    edit.from = std::min(edit.from, count);
+    edit.removed = std::min(edit.removed, count - edit.from);
+    return edit;
+}
+
+// The field's text around the edit.
+std::string Around(std::string_view current, const TextEdit &edit) {
+    return std::string(current.substr(0, ByteOffset(current, edit.from))) +
+           std::string(current.substr(ByteOffset(current, edit.from + edit.removed)));
+}
+
+std::optional<UnitKind> UnitKindOf(ControlId id) {
+    switch (id.control) {
+    case Control::txtCs:
+        return UnitKind::Capacitance;
+    case Control::txtUst:
+    case Control::txtUn:
+        return UnitKind::Voltage;
+    case Control::txtFrec:
+        return UnitKind::Frequency;
+    case Control::txtTol:
+        return UnitKind::Tolerance;
+    default:
+        return std::nullopt;
+    }
+}
+
+std::optional<ControlId> UnitListOf(ControlId id) {
+    switch (id.control) {
+    case Control::txtCs:
+        return ControlId{Control::cboCs, id.index};
+    case Control::txtUst:
+        return ControlId{Control::cboUst, 0};
+    case Control::txtUn:
+        return ControlId{Control::cboUn, id.index};
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+// A blank typed after a number is not inserted, except where the locale
+// groups digits with a blank and it starts a group at the end of the whole
+// number: after one to three digits, or after a whole group.
+bool frmTolvarine::KeepsTypedBlank(std::string_view current, const TextEdit &edit) const {
+    if (!IsBlank(m_format.group) || edit.removed > 0 || edit.from != CharacterCount(current))
+        return false;
+    std::size_t run = 0;
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i <= current.size(); ++i) {
+        if (i < current.size() && IsDigit(current[i])) {
+            ++run;
+            continue;
+        }
+        const bool end = i == current.size();
+        const std::size_t blank = end ? 0 : ByteOffset(current.substr(i), 1);
+        if (!end && !IsBlank(current.substr(i, blank)) && !(i == 0 && current[0] == '-'))
+            return false;
+        if (i > 0 || end) {
+            if (runs == 0 ? (run == 0 || run > 3) : run != 3)
+                return false;
+            ++runs;
+        }
+        run = 0;
+        if (!end)
+            i += blank - 1;
+    }
+    return true;
+}
+
+// Why a paste cannot be taken whole; empty when it can.
+std::string frmTolvarine::PasteRefusal(ControlId id, const TextEdit &edit,
+                                       const std::string &text) const {
+    if (HasControlCharacter(edit.inserted))
+        return PasteNotANumberMessage(id, edit.inserted);
+    if (edit.inserted.empty() || text.empty())
+        return {}; // nothing but blanks pasted: the selection is deleted, as by a key
+    if (!runtime::IsNumber(text, m_format))
+        return PasteNotANumberMessage(id, edit.inserted);
+    if (runtime::TextToDouble(text, m_format) < 0)
+        return PasteNegativeMessage(id, edit.inserted);
+    return {};
+}
+
+frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &userEdit) {
+    EndNotice();
+    const std::optional<Entry> entry = std::exchange(m_entry, std::nullopt);
+    TextField &field = MutableField(id);
+    if (field.ReadOnly() || !field.Shown())
+        return {false, userEdit.from};
+    const std::string current = field.Text();
+    TextEdit edit = Clamped(userEdit, current);
+    const NotationState state = entry && entry->field == id ? entry->state : NotationState{};
+    const bool pasted = edit.source == EditSource::Pasted;
+    if (pasted)
+        edit.inserted = WithLocaleMark(TrimPasted(edit.inserted), Around(current, edit), m_format);
+    else
+        edit.inserted = WithoutControlCharacters(edit.inserted);
+    if (!pasted && edit.inserted.empty() && edit.removed == 0)
+        return {false, edit.from};
+    if (!pasted && IsBlank(edit.inserted) && !KeepsTypedBlank(current, edit)) {
+        NotationState kept;
+        kept.prefixTyped = state.prefixTyped && edit.removed == 0; // "1k5 V"
+        m_entry = Entry{id, kept};
+        return {false, edit.from};
+    }
+
+    std::string text;
+    std::size_t caret = 0;
+    std::string unit;
+    std::size_t written = 0; // characters as the user wrote them
+    NotationState next;
+    const std::optional<UnitKind> kind = UnitKindOf(id);
+    if (auto notation =
+            kind ? ApplyUnitNotation(*kind, current, edit, state, m_format) : std::nullopt) {
+        if (notation->swallowed) {
+            m_entry = Entry{id, notation->state};
+            return {false, edit.from};
+        }
+        text = std::move(notation->text);
+        caret = notation->caret;
+        unit = std::move(notation->unit);
+        written = notation->written;
+        next = std::move(notation->state);
+    } else {
+        text = Applied(current, edit);
+        caret = edit.from + CharacterCount(edit.inserted);
+        written = CharacterCount(text);
+        // Digits after a prefix letter: its base unit's letter is still swallowed.
+        next.prefixTyped =
+            state.prefixTyped && !pasted && edit.removed == 0 &&
+            edit.from == CharacterCount(current) &&
+            (IsBlank(edit.inserted) || (edit.inserted.size() == 1 && IsDigit(edit.inserted[0])));
+    }
+
+    if (field.Limit() && written > *field.Limit() &&
+        written > CharacterCount(current) - edit.removed) {
+        if (pasted)
+            ShowNotice(PasteTooLongMessage(id, *field.Limit()));
+        return {false, edit.from, pasted, pasted ? edit.removed : 0};
+    }
+    if (pasted) {
+        if (const std::string why = PasteRefusal(id, edit, text); !why.empty()) {
+            ShowNotice(why);
+            return {false, edit.from, true, edit.removed};
+        }
+    }
+    const int unitBefore = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
+    ChooseUnit(id, unit);
+    field.SetText(text); // raises the change notification where the text changed
+    if (field.Text() != text)
+        caret = CharacterCount(field.Text()); // a handler replaced it
+    if (next.decimalsFollow || next.prefixTyped || !next.mantissa.empty())
+        m_entry = Entry{id, std::move(next)};
+    RefreshNote(id);
+    RecordHistories(id, caret);
+    const int unitAfter = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
+    return {field.Text() != current || unitAfter != unitBefore, caret};
+}
+
+void frmTolvarine::ChooseUnit(ControlId id, const std::string &unit) {
+    const std::optional<ControlId> list = UnitListOf(id);
+    if (!list || unit.empty())
+        return;
+    PickList &units = MutableList(*list);
+    for (int entry = 0; entry < units.ListCount(); ++entry) {
+        if (units.List(entry) == unit && entry != units.ListIndex())
+            units.Choose(entry); // raises the click notification, as a choice by hand
+    }
+}
+
+frmTolvarine::EditOutcome frmTolvarine::UserUndo(ControlId id) {
+    return StepHistory(id, true);
+}
+
+frmTolvarine::EditOutcome frmTolvarine::UserRedo(ControlId id) {
+    return StepHistory(id, false);
+}
+
+bool frmTolvarine::CanUndo(ControlId id) const {
+    const auto it = m_histories.find(id);
+    return it != m_histories.end() && it->second.CanUndo();
+}
+
+bool frmTolvarine::CanRedo(ControlId id) const {
+    const auto it = m_histories.find(id);
+    return it != m_histories.end() && it->second.CanRedo();
+}
+
+// The unit comes back first, then the text: each raises its notification.
+frmTolvarine::EditOutcome frmTolvarine::StepHistory(ControlId id, bool back) {
+    EndNotice();
+    m_entry.reset();
+    if (back ? !CanUndo(id) : !CanRedo(id))
+        return {false, 0};
+    FieldHistory &history = m_histories.at(id);
+    const FieldStep step = back ? history.Undo() : history.Redo();
+    if (const std::optional<ControlId> list = UnitListOf(id)) {
+        if (step.unit >= 0 && List(*list).ListIndex() != step.unit)
+            MutableList(*list).Choose(step.unit);
+    }
+    MutableField(id).SetText(step.text);
+    RefreshNote(id);
+    RecordHistories(id, step.caret);
+    return {true, step.caret};
+}
+
+FieldStep frmTolvarine::StepOf(ControlId id, std::size_t caret) const {
+    const std::optional<ControlId> list = UnitListOf(id);
+    return {Field(id).Text(), list ? List(*list).ListIndex() : -1, caret};
+}
+
+void frmTolvarine::StartHistories() {
+    m_histories.clear();
+    for (const ControlId id : kValueFields)
+        m_histories.emplace(id, FieldHistory(StepOf(id, CharacterCount(Field(id).Text()))));
+}
+
+// Every change that an action made is a step of its field's history: the
+// edited field's caret is the action's, another field's goes to its end.
+void frmTolvarine::RecordHistories(std::optional<ControlId> edited, std::size_t caret) {
+    for (auto &[id, history] : m_histories) {
+        if (id == edited) {
+            history.Record(StepOf(id, caret));
+            continue;
+        }
+        const FieldStep step = StepOf(id, CharacterCount(Field(id).Text()));
+        if (step.text != history.Current().text || step.unit != history.Current().unit)
+            history.Record(step);
+    }
+}
+
+// The note follows the field edited last, while its text stays ambiguous.
+void frmTolvarine::RefreshNote(std::optional<ControlId> edited) {
+    if (edited)
+        m_noteField = edited;
+    m_note = m_noteField ? AmbiguityNote(*m_noteField, Field(*m_noteField).Text(), m_format) : "";
+    if (m_note.empty())
+        m_noteField.reset();
+    RenderBand();
+}
+
+} // namespace window
