@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number-text conversions alone, on texts and values that a
 // recalculation of four capacitors handles.
 #include "conversions.h"

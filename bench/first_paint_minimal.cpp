@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The least a Qt Widgets program shows, at the program's size: a window of
 // the same client area that fills its background and shows a label, ending
 // once its first frame is painted. The yardstick for the program's start-up.

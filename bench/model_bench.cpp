@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model without a toolkit: one recalculation of four
 // capacitances (with and without the rating check), and one keystroke
 // (validation and recalculation).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and peak memory of programs that end after their first painted
 // frame, each against the first one, the baseline.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One keystroke through the Qt window on the offscreen platform: the key
 // event goes through the key preview to the field, the model validates and
 // recalculates, and the window updates the widgets' texts; then, painted,

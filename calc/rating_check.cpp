@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check: the worst-case voltage across each capacitor of a series
 // chain within the capacitances' tolerance, its peak against the rating, and
 // the chain's charge, energy, reactance and current.

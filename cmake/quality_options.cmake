@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Build options for the quality checks: sanitizers, coverage, fuzzing and
 # benchmarks. Each applies to every target of the project, so the libraries
 # under test carry the same instrumentation as the programs that drive them.

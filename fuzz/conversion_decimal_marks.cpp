@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An independent reading of a number text in a locale, for the fuzz target:
 // the text is cut into digit runs and marks first, then each mark is given
 // its role, then std::from_chars reads the plain text that results.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the number-text conversions. The whole input is read as a
 // text in each locale; every 9 bytes of it are also a double (8 bytes) and a
 // number of decimals (1 byte) for writing and rounding, the double's first

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target for the window: a byte stream becomes a locale and a sequence
 // of user actions; after each one, no error may escape, the inputs must be
 // valid and the results must agree with the series formulas.

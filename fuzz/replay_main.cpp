@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's corpus without libFuzzer: every file named on the
 // command line, or found in a folder named there, goes through the target
 // once. A violated property aborts, so a failing input fails the test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's desktop icons from its XPM drawing into a hicolor icon
 // theme folder: a scalable SVG, one square per pixel, and a PNG for each size.
 // Usage: make_desktop_icons <theme folder> <icon name> <size>...

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as a Windows .ico from its XPM source: one 32 x 32
 // image in the 16 standard colours, with a transparency mask.
 // Usage: make_ico <output.ico>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers in the user's locale: IsNumber and TextToDouble.
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a double with 15 significant digits, correctly rounded, without
 // a heap allocation.
 

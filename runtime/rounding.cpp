@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RoundDecimals: rounding to a number of decimals, half to even.
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RoundScaledDecimals: rounding a written value in another unit, in decimal.
 
 #include "conversions.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks in Release and prints one table: each measure, its
 # value (median and spread), its target and whether the target holds. Nothing
 # is asserted: a missed target is reported, not failed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Line and branch coverage of the core (runtime/, calc/ and window/ without its
 # Qt view) by the test suite, built with --coverage in build/cov. Writes an
 # HTML report (build/coverage/index.html) and a text summary

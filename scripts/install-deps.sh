@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages of the named groups, when missing.
 #   scripts/install-deps.sh build|package|test|quality ...
 #   build    compiling and running the program

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes docs/screenshot.png: the window with 10 nF and 22 nF on 230 V, under a
 # virtual X server. With --dark, takes docs/screenshot-dark.png instead: the
 # same under a dark desktop (Qt's KDE platform theme reading a Breeze Dark

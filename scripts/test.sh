@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: once in a debug build, then once more
 # under AddressSanitizer and UndefinedBehaviorSanitizer with leaks checked.
 # The last line sums up both runs: "N passed, N failed".

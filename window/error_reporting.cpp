@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message band and the marks of the input fields: a failed computation
 // shows its cause there until the next good one, and a refused paste its
 // notice until the user's next action.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up, reset, the unit lists and the keyboard.
 #include "frm_tolvarine.h"
 

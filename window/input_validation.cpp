@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capacitance fields and the applied-voltage field correct every new text
 // in place: a text that is not a number becomes "0", a negative number loses
 // its sign, and a text that passes is never rewritten.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check's inputs: each is corrected in place as the window's own
 // inputs are (an empty rating stays: it is not given), then the results are
 // computed again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check panel's model: inputs read with the locale's conversions,
 // results written auto-ranged in the locale's format.
 #include "rating_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The series calculation on the window's fields. A capacitance of 0 counts as
 // absent. Every value is read from a field's text and written back as text;
 // the arithmetic is calc's.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rewrites the results in a readable unit, three decimals in that unit.
 #include "frm_tolvarine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit letters in the value fields: a letter chooses the field's unit, and
 // between digits it also stands for the decimal separator (the RKM code).
 #include "unit_notation.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A release configure needs only the compiler, CMake and Qt: with the tests
 # off and GoogleTest, Qt Test and Google Benchmark hidden, configuring
 # succeeds and none of them is even looked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check on values: worst-case voltages within the tolerance, the
 // peak against the rating, and the chain's charge, energy and reactance.
 #include "rating_check.h"

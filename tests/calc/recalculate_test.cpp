@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The series calculation, driven through the window's fields as a user would.
 #include "form_driver.h"
 #include "locale_formats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ranging of results into readable units, run alone on values in the
 // base unit.
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The series arithmetic on values: units to base units, the partial sum of
 // reciprocals cut to 15 digits, and the errors that checked steps raise.
 #include "param_name.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Walks the window's accessibility tree as a screen reader gets it: AT-SPI on
 # the xcb platform under Xvfb, in a D-Bus session of its own, after typing
 # 10 pF and 10 pF on 230 V. Skipped (77) only when the display cannot start.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Tolvarine window through AT-SPI and checks what a screen
 reader gets: every focusable control has a name of its own, every result
 field and every list has a readable value. Expects C1 = C2 = 10 pF on 230 V."""

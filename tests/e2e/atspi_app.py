@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The running Tolvarine program on the accessibility bus (AT-SPI)."""
 import sys
 import time

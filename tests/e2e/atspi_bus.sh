@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests that read the window through AT-SPI, inside
 # a D-Bus session of their own: starts the accessibility bus and waits until
 # it owns its name, so that neither the program nor a reader asks for it too

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the running Tolvarine window through the accessibility bus (AT-SPI).
 
 Usage:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Types and pastes into the real window as a user does, in a Romanian and an
 # English locale, and reads the fields and the message band back through the
 # accessibility bus, as a screen reader would.

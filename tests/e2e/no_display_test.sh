@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program says so in one line and ends with a non-zero
 # exit code: no Qt abort, no core dump.
 # Usage: no_display_test.sh <Tolvarine program>

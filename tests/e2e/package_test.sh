@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of a build folder, checks it with lintian, unpacks
 # it and runs the unpacked program on Qt's offscreen platform: it must keep
 # running until it is told to stop.

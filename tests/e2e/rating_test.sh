@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program under a virtual X server, types 2 x 100 nF on 230 V in
 # engineering notation, opens the rating check with F2, rates both capacitors
 # at 160 V, sees the margins turn red, copies the results with Ctrl+Shift+C

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the program under a virtual X server, types 4.7 nF on 12 V the way a
 # user does, takes a screenshot and ends the program with Esc.
 # Usage: typing_test.sh <Tolvarine program> <folder for the screenshot>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource with MinGW's windres, so that it cannot rot,
 # and reads its version record and icon back.
 # Usage: windows_resource_test.sh <tolvarine.rc> <folder that holds tolvarine.ico>

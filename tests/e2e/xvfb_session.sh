@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the end-to-end tests that drive the program under a virtual X
 # server: a temporary folder $work, and on exit the program and the server
 # ended and the folder removed.

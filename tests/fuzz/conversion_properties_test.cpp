@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The conversion properties of the fuzz target: they hold on the runtime's
 // own conversions and reject texts of the wrong shape.
 #include "conversion_properties.h"

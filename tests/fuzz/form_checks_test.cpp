@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The checks of the window fuzz target must pass on the window's own results
 // and catch every kind of wrong result, or the fuzzer would find nothing.
 #include "form_actions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checked arithmetic and the error type.
 
 #include "checked_math.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading numbers in a locale: IsNumber, TextToDouble and TextEquals.
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing numbers: DoubleToText (shape, examples, round trip), WriteDouble and
 // IntToText.
 

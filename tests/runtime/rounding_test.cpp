@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RoundDecimals: half to even, negative values, large values, non-finite input.
 
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RoundScaledDecimals: the written value moved to another unit in decimal,
 // then rounded half to even.
 #include "conversions.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader reads from the window, through Qt's accessibility
 // interfaces.
 #include "window_fixture.h"

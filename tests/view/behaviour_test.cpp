@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user sees after typing, choosing and clicking in the window.
 #include "locale_formats.h"
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing as in any desktop field: undo and redo across the program's own
 // rewrites, Enter on the button, long results, and the message band's alert.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The focus order, the key preview and the end of the program by Esc.
 #include "window_fixture.h"
 

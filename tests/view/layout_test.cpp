@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's geometry, colours and fonts, at 96 dpi: 15 twips to a pixel.
 #include "window_fixture.h"
 

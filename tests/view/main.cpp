@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget tests need a QApplication; without a display they run on Qt's
 // offscreen platform.
 #include "layout_values.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing of the circuit and the window's colours, read back from the
 // painted pixels at whatever scale the screen has.
 #include "window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check in the window: F2 and its button open the panel under the
 // frame, a rating turns the margin red, and the results reach the clipboard.
 #include "window_fixture.h"

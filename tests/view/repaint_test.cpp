@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a keystroke repaints: only the widgets whose content changed, and
 // the window it leaves on screen is the one a whole repaint draws. The
 // screen's copy is compared at the scale of 1 only, where it is not resized.

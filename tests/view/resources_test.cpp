@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon, as the window shows it and as the Windows .ico holds it.
 #include "app_icon.h"
 #include "tolvarine.xpm"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caret's two counts, the user's number format and the display check.
 #include "caret.h"
 #include "display_check.h"

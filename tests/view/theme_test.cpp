@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's look under a dark desktop and its keyboard focus.
 #include "window_fixture.h"
 

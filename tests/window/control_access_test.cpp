@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read access by control id that the view relies on, and clicks on
 // controls that are not buttons.
 #include "form_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window model: design values and the rules by which assignments raise
 // notifications.
 #include "form_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A failed recalculation is traced to the inputs that caused it, with the
 // advice to raise or lower them.
 #include "error_cause.h"

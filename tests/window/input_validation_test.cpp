@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every new text of an input field is corrected in place: a non-number
 // becomes "0", a negative number loses its sign, a number is kept as typed.
 #include "form_driver.h"

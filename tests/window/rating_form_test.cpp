@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit notation and the rating check in the form, driven as a user does.
 #include "form_driver.h"
 #include "locale_formats.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check's panel: checked only while it is open, and then always on
 // the current input, as a form whose panel never closed shows it.
 #include "form_driver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computation that fails ends its run only: the window shows its cause with
 // the inputs that caused it marked, and no stale or partial result; the next
 // good input brings everything back. Every error of a handler is reported.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Unit letters in the value fields, one edit at a time, in English and
 // Romanian number formats.
 #include "unit_notation.h"

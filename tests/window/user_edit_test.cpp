@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recovering a user's edit from a text widget's report, the blanks around a
 // paste, and the limit on what a user may put into a field.
 #include "user_edit.h"

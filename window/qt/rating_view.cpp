@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rating check in the window: its panel under the frame, the button and
 // F2 that open and close it, and the copy of the results.
 #include "tolvarine_window.h"

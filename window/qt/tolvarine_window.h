@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // moc need not read the model, and cannot parse the C++20 standard headers

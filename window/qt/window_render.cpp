@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the window model's state in the widgets.
 #include "tolvarine_window.h"
 
