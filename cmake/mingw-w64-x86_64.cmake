@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64 (the -posix
 # variants: Qt needs std::thread). Used to build the static Qt; the program
 # itself is configured with the toolchain file that Qt installs, which loads

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the static Qt for Windows (Core, Gui, Widgets) that Tolvarine.exe
 # links, from Debian's own qt6-base source, once: the result is kept in the
 # user's cache folder and reused while Qt's version and the options below stay
@@ -53,15 +54,18 @@ fetch_source() {
     local private=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=-
         -o "Dir::State::Lists=$apt/lists")
     say "reading Debian's source index"
-    apt-get "${private[@]}" update -qq
-    (cd "$apt/download" && apt-get "${private[@]}" source --download-only qt6-base -qq)
+    apt-get "${private[@]}" -o APT::Sandbox::User=root update -qq
+    (cd "$apt/download" && apt-get "${private[@]}" -o APT::Sandbox::User=root \
+        source --download-only qt6-base -qq)
 }
 
 fetch_source
 dsc=$(ls "$cache"/apt/download/qt6-base_*.dsc | sort -V | tail -n 1)
 version=$(basename "$dsc" .dsc)
 version=${version#qt6-base_}
-key=$( (printf '%s\n' "${options[@]}"; cat "$toolchain") | sha256sum | cut -c1-12)
+# The folder's name changes with the options and the toolchain's settings,
+# not with their comments.
+key=$( (printf '%s\n' "${options[@]}"; grep -v '^ *#' "$toolchain") | sha256sum | cut -c1-12)
 dir=$cache/qt-$version-$key
 prefix=$dir/prefix
 
