@@ -20,7 +20,9 @@ qt=$(scripts/windows/qt.sh | tail -n 1)
 
 build=build/windows
 echo "=== Building for Windows ($build)"
+# Qt's toolchain file loads the MinGW one kept beside the Qt it built.
 cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+    -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(dirname "$qt")/toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$tests -DTOLVARINE_BENCH=$tests >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
 (cd "$build" && for file in app/Tolvarine.exe Tolvarine-*-setup.exe Tolvarine-*-win64.zip; do
