@@ -10,9 +10,11 @@
 namespace view {
 namespace {
 
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
 bool IsSet(const char *name) {
     return !qEnvironmentVariableIsEmpty(name);
 }
+#endif
 
 void ExitOnFatal(QtMsgType type, const QMessageLogContext &, const QString &message) {
     if (type != QtFatalMsg) {
