@@ -44,5 +44,5 @@ done
 echo "Start-up under Wine, $rounds rounds, medians:"
 printf '  %-10s %10s %18s\n' program "wall ms" "cpu ms to paint"
 for p in "${programs[@]}"; do printf '  %-10s %10s %18s\n' "$p" "${wall[$p]}" "${cpu[$p]}"; done
-awk -v w1="${wall[tolvarine]}" -v w0="${wall[minimal]}" -v c1="${cpu[tolvarine]}" \
+LC_ALL=C awk -v w1="${wall[tolvarine]}" -v w0="${wall[minimal]}" -v c1="${cpu[tolvarine]}" \
     -v c0="${cpu[minimal]}" 'BEGIN { printf "  ratio tolvarine/minimal: wall %.2f, cpu %.2f\n", w1 / w0, c1 / c0 }'
