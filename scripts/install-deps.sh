@@ -10,14 +10,16 @@
 #   test     the test suite (widget tests, end-to-end tests, the checks of the
 #            package, its metadata and its accessibility)
 #   quality  fuzzing, coverage and benchmarks
+#   windows  cross-building Tolvarine.exe with a static Qt, its installer and
+#            zip, and testing them under Wine
 set -euo pipefail
 
 packages=()
 locales=() # generated for the end-to-end tests, which run the program in them
 for group in "$@"; do
     case $group in
-    build) packages+=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev
-                      fonts-dejavu-core qt6-translations-l10n) ;;
+    build) packages+=(cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libgl-dev
+                      fonts-dejavu-core) ;;
     package) packages+=(dpkg-dev file) ;;
     test) packages+=(libgtest-dev libgmock-dev googletest
                      xvfb xauth xdotool x11-utils imagemagick xclip binutils-mingw-w64-x86-64
@@ -27,7 +29,13 @@ for group in "$@"; do
           locales+=(ro_RO en_US) ;;
     quality) packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev
                         clang libclang-rt-14-dev gcovr) ;;
-    *) echo "install-deps.sh: unknown group '$group' (build, package, test, quality)" >&2
+    windows) packages+=(cmake ninja-build perl dpkg-dev xz-utils
+                        g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+                        qt6-base-dev qt6-base-dev-tools qt6-l10n-tools
+                        googletest wine64 nsis icoutils zip unzip
+                        xvfb xauth xdotool xclip x11-utils imagemagick locales)
+             locales+=(ro_RO en_US fr_FR) ;;
+    *) echo "install-deps.sh: unknown group '$group' (build, package, test, quality, windows)" >&2
        exit 2 ;;
     esac
 done

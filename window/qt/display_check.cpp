@@ -12,9 +12,11 @@
 namespace view {
 namespace {
 
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
 bool IsSet(const char *name) {
     return !qEnvironmentVariableIsEmpty(name);
 }
+#endif
 
 // What Qt says while the platform starts, held back so that a failure is
 // told by the program's own message first. Qt's message handler takes no

@@ -1,0 +1,55 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Windows program's two packages, beside the build's Tolvarine.exe:
+#   Tolvarine-<version>-setup.exe  an NSIS installer (makensis)
+#   Tolvarine-<version>-win64.zip  the program for portable use, with a
+#                                  Romanian/English read-me
+# Each carries the licence and the third-party notices as text files.
+
+set(packaging ${PROJECT_SOURCE_DIR}/packaging/windows)
+set(stage ${CMAKE_BINARY_DIR}/portable/Tolvarine-${PROJECT_VERSION})
+set(setup ${CMAKE_BINARY_DIR}/Tolvarine-${PROJECT_VERSION}-setup.exe)
+set(zip ${CMAKE_BINARY_DIR}/Tolvarine-${PROJECT_VERSION}-win64.zip)
+set(texts ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD-PARTY.md
+          ${packaging}/README.txt)
+
+# The folder the zip holds: text files with Windows line ends.
+add_custom_command(
+    OUTPUT ${stage}/Tolvarine.exe ${stage}/LICENSE.txt ${stage}/THIRD-PARTY.txt
+           ${stage}/README.txt
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${stage}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${stage}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tolvarine> ${stage}/Tolvarine.exe
+    COMMAND sed "s/$/\\r/" ${PROJECT_SOURCE_DIR}/LICENSE > ${stage}/LICENSE.txt
+    COMMAND sed "s/$/\\r/" ${PROJECT_SOURCE_DIR}/THIRD-PARTY.md > ${stage}/THIRD-PARTY.txt
+    COMMAND sed "s/$/\\r/" ${packaging}/README.txt > ${stage}/README.txt
+    DEPENDS Tolvarine ${texts}
+    COMMENT "Gathering the portable program's files"
+    VERBATIM)
+add_custom_command(
+    OUTPUT ${zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -f ${zip}
+    COMMAND ${CMAKE_COMMAND} -E tar cf ${zip} --format=zip Tolvarine-${PROJECT_VERSION}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/portable
+    DEPENDS ${stage}/Tolvarine.exe ${stage}/LICENSE.txt ${stage}/THIRD-PARTY.txt
+            ${stage}/README.txt
+    COMMENT "Writing ${zip}"
+    VERBATIM)
+add_custom_target(tolvarine_zip ALL DEPENDS ${zip})
+
+find_program(TOLVARINE_MAKENSIS makensis)
+if(NOT TOLVARINE_MAKENSIS)
+    message(WARNING "makensis (Debian package nsis) is missing: no installer is built")
+    return()
+endif()
+add_custom_command(
+    OUTPUT ${setup}
+    COMMAND ${TOLVARINE_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION}
+            -DEXE=${stage}/Tolvarine.exe -DLICENSE=${stage}/LICENSE.txt
+            -DNOTICES=${stage}/THIRD-PARTY.txt -DREADME=${stage}/README.txt
+            -DICON=${CMAKE_BINARY_DIR}/app/tolvarine.ico -DOUTFILE=${setup}
+            ${packaging}/tolvarine.nsi
+    DEPENDS ${stage}/Tolvarine.exe ${stage}/LICENSE.txt ${stage}/THIRD-PARTY.txt
+            ${stage}/README.txt ${packaging}/tolvarine.nsi tolvarine_icon
+    COMMENT "Writing ${setup}"
+    VERBATIM)
+add_custom_target(tolvarine_setup ALL DEPENDS ${setup})

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The portable zip holds the program and its texts; the installer, run
+# silently under Wine for the current user and for all users, installs the
+# program, its Start-menu entry and its uninstall entry; the installed
+# program starts; the uninstaller then leaves nothing of it behind.
+# Usage: packages_test.sh <Tolvarine.exe> <setup.exe> <zip>
+#        (WINE: the wine program; WINEPREFIX: its prefix)
+set -uo pipefail
+exe=$1
+setup=$2
+zip=$3
+
+source "$(dirname "$0")/../e2e/xvfb_session.sh"
+require_tools Xvfb xdotool unzip "$WINE" "$(dirname "$WINE")/wineserver"
+wineserver=$(dirname "$WINE")/wineserver
+failed=0
+pass() { echo "PASS: $*"; }
+fail() { echo "FAIL: $*"; failed=1; }
+
+# The zip: one folder with the program and its three texts.
+folder=$(basename "$zip" -win64.zip)
+listing=$(unzip -Z1 "$zip" | sort | tr '\n' ' ')
+expected="$folder/ $folder/LICENSE.txt $folder/README.txt $folder/THIRD-PARTY.txt $folder/Tolvarine.exe "
+[ "$listing" = "$expected" ] && pass "the zip holds $listing" ||
+    fail "the zip holds '$listing', expected '$expected'"
+unzip -q "$zip" -d "$work/zip"
+cmp -s "$exe" "$work/zip/$folder/Tolvarine.exe" && pass "the zip's program is the built one" ||
+    fail "the zip's program differs from the built one"
+
+start_xvfb
+drive=$WINEPREFIX/drive_c
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvarine'
+found() { find "$drive" -iname "$1" 2>/dev/null; }
+registered() { "$WINE" reg query "$1\\$uninstall_key" >/dev/null 2>&1; }
+
+while read -r mode hive; do
+    echo "--- installing for $mode"
+    "$WINE" "$setup" /S "/$mode" >"$work/setup.log" 2>&1
+    "$wineserver" -w
+    installed=$(found Tolvarine.exe)
+    if [ "$(wc -l <<<"$installed")" -ne 1 ] || [ -z "$installed" ]; then
+        fail "$mode: the program is not installed once: '$installed'"
+        continue
+    fi
+    pass "$mode: installed as ${installed#"$drive"/}"
+    cmp -s "$exe" "$installed" || fail "$mode: the installed program differs from the built one"
+    shortcut=$(found Tolvarine.lnk)
+    [ -n "$shortcut" ] && pass "$mode: Start-menu entry ${shortcut#"$drive"/}" ||
+        fail "$mode: no Start-menu entry"
+    registered "$hive" && pass "$mode: uninstall entry under $hive" ||
+        fail "$mode: no uninstall entry under $hive"
+
+    "$WINE" "$installed" >"$work/run.log" 2>&1 &
+    program_pid=$!
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ Tolvarine $' | head -n 1)
+    if [ -n "$window" ]; then
+        xdotool windowfocus --sync "$window" key Escape
+        status=0
+        timeout 20 tail --pid="$program_pid" -f /dev/null && wait "$program_pid" || status=$?
+        [ "$status" -eq 0 ] && pass "$mode: the installed program starts and ends with Esc" ||
+            fail "$mode: the installed program ended with $status"
+    else
+        fail "$mode: the installed program shows no window"
+        kill "$program_pid" 2>/dev/null
+    fi
+    program_pid=
+
+    dir=$(dirname "$installed")
+    "$WINE" "$dir/Uninstall.exe" /S >"$work/uninstall.log" 2>&1
+    "$wineserver" -w
+    left=$( { [ -e "$dir" ] && echo "$dir"; found Tolvarine.lnk; } | sed "s|$drive/||")
+    registered "$hive" && left+=" the uninstall entry"
+    [ -z "$left" ] && pass "$mode: the uninstaller left nothing behind" ||
+        fail "$mode: the uninstaller left $left"
+done <<'TABLE'
+CurrentUser HKCU
+AllUsers HKLM
+TABLE
+exit $failed
