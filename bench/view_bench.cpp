@@ -2,7 +2,8 @@
 // One keystroke through the Qt window on the offscreen platform: the key
 // event goes through the key preview to the field, the model validates and
 // recalculates, and the window updates the widgets' texts; then, painted,
-// the same with the repaint that follows.
+// the same with the repaint that follows. The label gives the renders of the
+// window per keystroke, where the window counts them.
 #include "layout_values.h"
 #include "locale_formats.h"
 #include "tolvarine_window.h"
@@ -14,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace {
 
@@ -22,6 +25,14 @@ using window::ControlId;
 
 QLineEdit &FieldOf(view::TolvarineWindow &window, ControlId id) {
     return *static_cast<QLineEdit *>(window.WidgetOf(id));
+}
+
+// The window's renders so far, where the window counts them (an earlier
+// tree's window may not).
+template<typename Window> std::optional<double> Renders(const Window &window) {
+    if constexpr (requires { window.RenderCount(); })
+        return static_cast<double>(window.RenderCount());
+    return std::nullopt;
 }
 
 // Selects the whole field and types `text` over it, as a user would.
@@ -63,6 +74,7 @@ void Keystrokes(benchmark::State &state, bool paint) {
     const QString voltageBefore = voltage.text();
     bool typed = false;
     bool followed = true;
+    const std::optional<double> rendersBefore = Renders(*window);
     for (auto _ : state) {
         QTest::keyClick(&edit, typed ? Qt::Key_Backspace : Qt::Key_5);
         if (paint)
@@ -73,6 +85,9 @@ void Keystrokes(benchmark::State &state, bool paint) {
     }
     if (!followed)
         state.SkipWithError("the widgets did not follow the keystrokes");
+    if (const std::optional<double> renders = Renders(*window); renders && rendersBefore)
+        state.SetLabel("renders=" + std::to_string((*renders - *rendersBefore) /
+                                                   static_cast<double>(state.iterations())));
 }
 
 void BM_KeystrokeQtWindow(benchmark::State &state) {

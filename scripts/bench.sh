@@ -131,6 +131,16 @@ gbRow "DoubleToText" BM_DoubleToText -
 gbRow "keystroke through the model" BM_KeystrokeModel -
 gbRow "keystroke through the Qt window" BM_KeystrokeQtWindow -
 gbRow "keystroke through the Qt window, painted" BM_KeystrokeQtWindowPainted 80
+# The renders of the window per keystroke, from the benchmark's label.
+rendersOf() { # side
+    cat "$results"/view_bench-"$1"-*.csv 2>/dev/null | awk -F, '
+        $1 == "\"BM_KeystrokeQtWindow\"" && match($0, /renders=[0-9.]+/) {
+            value = substr($0, RSTART + 8, RLENGTH - 8) }
+        END { printf "%s", (value == "") ? "?" : sprintf("%.2f", value) }'
+}
+renders=$(rendersOf after)
+row "renders of the window per keystroke" "$renders" "$([ -n "$before" ] && rendersOf before)" \
+    1 "$(holds "${renders/\?/9}" 1)"
 startupRow "start-up to first paint vs minimal" first-paint-cpu-ms 1 ms 1.08
 startupRow "  the same, wall time" first-paint-wall-ms 1 ms -
 startupRow "whole run, user + system, vs minimal" run-cpu-ms 1 ms -

@@ -5,10 +5,12 @@
 #include "window_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 
+#include <functional>
 #include <set>
 
 namespace {
@@ -84,6 +86,39 @@ TEST_F(KeystrokeRepaint, RepaintOnlyTheFieldsThatChangedAndTheFrameBehindThem) {
         EXPECT_EQ(painted.names.count(name), 0u) << name;
     for (const char *name : {"txtCs(0)", "txtCst", "txtUs(0)", "txtUs(2)", "fraSerie"})
         EXPECT_EQ(painted.names.count(name), 1u) << name;
+}
+
+} // namespace
+
+namespace {
+
+// Each action of the user shows the model's state in the widgets once.
+class OneRender : public WindowTest {};
+
+TEST_F(OneRender, PerActionOfTheUser) {
+    QLineEdit &c1 = Edit("txtCs(0)");
+    const struct {
+        const char *action;
+        std::function<void()> act;
+    } actions[] = {
+        {"digit typed", [&] { QTest::keyClick(&c1, Qt::Key_4); }},
+        {"unit letter typed", [&] { QTest::keyClick(&c1, Qt::Key_N); }},
+        {"Backspace", [&] { QTest::keyClick(&c1, Qt::Key_Backspace); }},
+        {"undo", [&] { QTest::keyClick(&c1, Qt::Key_Z, Qt::ControlModifier); }},
+        {"paste",
+         [&] {
+             QApplication::clipboard()->setText(QStringLiteral("4n7\n"));
+             QTest::keyClick(&c1, Qt::Key_V, Qt::ControlModifier);
+         }},
+        {"list choice", [&] { Combo("cboUst").activated(1); }},
+        {"button", [&] { Button().click(); }},
+    };
+    c1.setFocus(Qt::OtherFocusReason);
+    for (const auto &[action, act] : actions) {
+        const std::size_t before = Window().RenderCount();
+        act();
+        EXPECT_EQ(Window().RenderCount() - before, 1U) << action;
+    }
 }
 
 } // namespace

@@ -253,9 +253,13 @@ void TolvarineWindow::OnClicked(ControlId id) {
     Render();
 }
 
+// A key that goes on ends in the action of the control that gets it (an
+// edit, a click), which renders once; the preview itself changes nothing that
+// the window shows, so only a key that stops here renders.
 bool TolvarineWindow::PreviewKey(std::int16_t keyAscii) {
     const bool goesOn = m_form.UserKeyPress(keyAscii);
-    Render();
+    if (!goesOn)
+        Render();
     if (m_form.EndRequested()) {
         close();
         emit ended(0);

@@ -11,6 +11,7 @@
 
 #include <QWidget>
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <set>
@@ -48,6 +49,9 @@ public:
     const window::frmTolvarine &Form() const { return m_form; }
     // The widget that shows a control of the model.
     QWidget *WidgetOf(window::ControlId id) const;
+    // How many times the window has shown the model's state: once for each
+    // action of the user.
+    std::size_t RenderCount() const { return m_renders; }
     // Whether the rating check's panel is open (F2 or its button).
     bool RatingOpen() const { return m_form.PanelOpen(); }
 
@@ -88,6 +92,7 @@ private:
     void RenderRatingCheck();
 
     window::frmTolvarine m_form;
+    std::size_t m_renders = 0;
     CircuitFrame *m_frame = nullptr;
     KeyPreview *m_keyPreview = nullptr;
     FieldUndo *m_undo = nullptr;

@@ -29,6 +29,7 @@ void RenderShown(QWidget &widget, bool shown) {
 } // namespace
 
 void TolvarineWindow::Render() {
+    ++m_renders;
     for (const auto &[id, edit] : m_fields) {
         if (id.control != Control::txtMarja) // shown with its state below
             RenderField(id, m_form.Field(id), *edit);
