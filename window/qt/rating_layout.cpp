@@ -173,8 +173,10 @@ const RatingLayout &RatingPanelLayout() {
             {{Control::txtUn, 1}, kRatingTip},
             {{Control::txtUn, 2}, kRatingTip},
             {{Control::txtUn, 3}, kRatingTip},
-            {{Control::txtTol, 0}, "Toleranța capacităților, ± % (de la 0 la 100)."},
-            {{Control::txtFrec, 0}, "Frecvența tensiunii aplicate, în Hz."},
+            {{Control::txtTol, 0},
+             "Toleranța capacităților, ± %, sub 100; un „%” după număr se poate scrie (5%)."},
+            {{Control::txtFrec, 0},
+             "Frecvența tensiunii aplicate, în Hz; k alege kHz și M MHz (1k5 este 1500 Hz)."},
             {{Control::cboTipUn, 0},
              "c.c.: tensiuni nominale de curent continuu, comparate cu vârful tensiunii maxime; "
              "c.a.: tensiuni nominale efective (275 V~), comparate cu valoarea efectivă."},
