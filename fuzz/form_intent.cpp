@@ -2,6 +2,7 @@
 #include "form_intent.h"
 
 #include "conversions.h"
+#include "design_values.h"
 #include "input_reading.h"
 #include "locale_formats.h"
 #include "user_edit.h"
@@ -15,19 +16,7 @@ namespace {
 using window::Control;
 using window::ControlId;
 
-constexpr std::array<ControlId, 11> kValueFields = {{
-    {Control::txtCs, 0},
-    {Control::txtCs, 1},
-    {Control::txtCs, 2},
-    {Control::txtCs, 3},
-    {Control::txtUst, 0},
-    {Control::txtUn, 0},
-    {Control::txtUn, 1},
-    {Control::txtUn, 2},
-    {Control::txtUn, 3},
-    {Control::txtTol, 0},
-    {Control::txtFrec, 0},
-}};
+using window::kValueFields;
 
 // A unit and the ways to write it: its letters, the base unit after them.
 struct Spelling {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "control_id.h"
 #include "units.h"
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -24,6 +26,22 @@ inline std::vector<std::string> VoltageUnitEntries() {
     return {calc::kVoltageUnits.begin(),
             calc::kVoltageUnits.begin() + calc::kAppliedVoltageUnitCount};
 }
+
+// The value fields: the inputs whose text and unit the user edits, each with
+// a history of its own.
+inline constexpr std::array<ControlId, 11> kValueFields = {{
+    {Control::txtCs, 0},
+    {Control::txtCs, 1},
+    {Control::txtCs, 2},
+    {Control::txtCs, 3},
+    {Control::txtUst, 0},
+    {Control::txtUn, 0},
+    {Control::txtUn, 1},
+    {Control::txtUn, 2},
+    {Control::txtUn, 3},
+    {Control::txtTol, 0},
+    {Control::txtFrec, 0},
+}};
 
 // The entry of volts in a voltage's unit list.
 inline constexpr int kVoltEntry = static_cast<int>(calc::kVoltIndex);

@@ -5,6 +5,7 @@
 #include "frm_tolvarine.h"
 
 #include "conversions.h"
+#include "design_values.h"
 #include "error_message.h"
 #include "input_notes.h"
 #include "user_edit.h"
@@ -15,21 +16,6 @@
 
 namespace window {
 namespace {
-
-// The value fields, whose histories the window keeps.
-constexpr std::array<ControlId, 11> kValueFields = {{
-    {Control::txtCs, 0},
-    {Control::txtCs, 1},
-    {Control::txtCs, 2},
-    {Control::txtCs, 3},
-    {Control::txtUst, 0},
-    {Control::txtUn, 0},
-    {Control::txtUn, 1},
-    {Control::txtUn, 2},
-    {Control::txtUn, 3},
-    {Control::txtTol, 0},
-    {Control::txtFrec, 0},
-}};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
