@@ -58,8 +58,8 @@ C1\t4,7\tnF\t1,236\tkV
 C2\t22\tnF\t264,045\tV
 Tensiunea aplicată\t1,5\tkV
 Capacitate echivalentă\t3,873\tnF
-Sarcina Q\t5,809\tuC
-Reactanță Xc\t821,941\tkΩ
+Sarcina Q, nominală efectivă\t5,809\tuC
+Reactanță Xc, nominală\t821,941\tkΩ
 TABLE
 
 keys Escape
