@@ -67,8 +67,8 @@ std::vector<InputRef> With(std::initializer_list<InputRef> first, std::vector<In
 // The share of the applied voltage across capacitor i at its worst:
 // 1/Ci / (1/Ci + (1-t)/(1+t) x sum over j != i of 1/Cj). The denominator is
 // at most the sum of reciprocals, so nothing leaves the range of numbers.
-double WorstShare(const RatingInput &input, std::size_t i) {
-    const double spread = Div(1 - input.tolerance, 1 + input.tolerance);
+double WorstShare(const RatingInput &input, double tolerance, std::size_t i) {
+    const double spread = Div(1 - tolerance, 1 + tolerance);
     double others = 0;
     for (std::size_t j = 0; j < input.capacitors.size(); ++j) {
         const double c = input.capacitors[j].picofarads;
@@ -79,23 +79,25 @@ double WorstShare(const RatingInput &input, std::size_t i) {
     return Div(own, Add(own, Mul(spread, others)));
 }
 
-CapacitorRating Rate(const RatingInput &input, std::size_t i) {
+CapacitorRating Rate(const RatingInput &input, double tolerance, std::size_t i) {
     const RatedCapacitor &capacitor = input.capacitors[i];
     CapacitorRating rating;
     rating.present = true;
     rating.nominalVolts = VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
-    rating.worstVolts = Mul(input.volts, WorstShare(input, i));
+    rating.worstVolts = Mul(input.volts, WorstShare(input, tolerance, i));
     rating.worstPeak = Checked(Step::Peak, {{Input::AppliedVoltage}},
                                [&] { return Mul(rating.worstVolts, std::numbers::sqrt2); });
     if (capacitor.ratedVolts != 0) {
         const double compared =
-            input.kind == RatingKind::AlternatingRms ? rating.worstVolts : rating.worstPeak;
+            capacitor.kind == RatingKind::AlternatingRms ? rating.worstVolts : rating.worstPeak;
         rating.headroom = Add(capacitor.ratedVolts, -compared);
+        rating.marginVolts = std::fabs(rating.headroom);
         rating.margin = rating.headroom < 0 ? Margin::Exceeds : Margin::Within;
     }
-    rating.joules =
+    // 1/2 Ci Upk^2 = Ci Uw^2, Upk = Uw sqrt(2).
+    rating.peakJoules =
         Checked(Step::Energy, With({{Input::AppliedVoltage}}, Capacitances(input)), [&] {
-            return Ratio({0.5, input.volts, input.equivalent, rating.nominalVolts}, {kPico});
+            return Ratio({capacitor.picofarads, rating.worstVolts, rating.worstVolts}, {kPico});
         });
     return rating;
 }
@@ -103,9 +105,10 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i) {
 } // namespace
 
 std::optional<RatingResult> CheckRatings(const RatingInput &input) {
-    if (!(input.tolerance >= 0 && input.tolerance < 1))
+    if (!(input.tolerancePercent >= 0 && input.tolerancePercent < 100))
         throw CalculationError(runtime::ErrorKind::InvalidOperation, Step::Tolerance,
                                {{Input::Tolerance}});
+    const double tolerance = Div(input.tolerancePercent, 100);
     const std::vector<InputRef> capacitances = Capacitances(input);
     if (capacitances.empty())
         return std::nullopt;
@@ -118,10 +121,11 @@ std::optional<RatingResult> CheckRatings(const RatingInput &input) {
     });
     for (std::size_t i = 0; i < input.capacitors.size(); ++i) {
         if (input.capacitors[i].picofarads != 0)
-            result.capacitors[i] = Rate(input, i);
+            result.capacitors[i] = Rate(input, tolerance, i);
     }
-    chain.joules = Checked(Step::Energy, With({applied}, capacitances), [&] {
-        return Ratio({0.5, input.volts, input.equivalent, input.volts}, {kPico});
+    // 1/2 Ceq Upk^2 = Ceq U^2 at the nominal peak.
+    chain.peakJoules = Checked(Step::Energy, With({applied}, capacitances), [&] {
+        return Ratio({input.volts, input.equivalent, input.volts}, {kPico});
     });
     if (input.hertz != 0) {
         const double omega = 2 * std::numbers::pi;

@@ -39,8 +39,11 @@ constexpr double kExampleReactance = 63661.977236758; // 1 / (2 pi 50 Hz 50 nF)
 const double kSqrt2 = std::sqrt(2.0);
 
 RatingInput Example(double rating, RatingKind kind) {
-    return {{{{100 * nF, rating}, {100 * nF, rating}, {}, {}}}, 50 * nF, 230, 0.1, 50, kind};
+    return {{{{100 * nF, rating, kind}, {100 * nF, rating, kind}, {}, {}}}, 50 * nF, 230, 10, 50};
 }
+
+constexpr double kMixedWorst = 220;               // 400 / (1 + 0.9 / 1.1)
+constexpr double kMixedPeak = 311.12698372208092; // 220 x sqrt(2)
 
 const RatingCase kCases[] = {
     {"ExampleDirectRatingsAgainstThePeak",
@@ -56,8 +59,36 @@ const RatingCase kCases[] = {
       Expected{115, kExampleWorst, Margin::Within, 148.5}, std::nullopt, std::nullopt},
      11.5e-6,
      kExampleReactance},
+    // An X2 part rated 275 V~ in series with a film part rated 630 V DC:
+    // each margin against its own kind.
+    {"MixedKindsEachAgainstItsOwn",
+     {{{{100 * nF, 275, RatingKind::AlternatingRms},
+        {100 * nF, 630, RatingKind::DirectPeak},
+        {},
+        {}}},
+      50 * nF,
+      400,
+      10,
+      50},
+     {Expected{200, kMixedWorst, Margin::Within, 275 - kMixedWorst},
+      Expected{200, kMixedWorst, Margin::Within, 630 - kMixedPeak}, std::nullopt, std::nullopt},
+     20e-6,
+     kExampleReactance},
+    {"MixedKindsTheAlternatingOneExceeds",
+     {{{{100 * nF, 200, RatingKind::AlternatingRms},
+        {100 * nF, 300, RatingKind::DirectPeak},
+        {},
+        {}}},
+      50 * nF,
+      400,
+      10,
+      50},
+     {Expected{200, kMixedWorst, Margin::Exceeds, 200 - kMixedWorst},
+      Expected{200, kMixedWorst, Margin::Exceeds, 300 - kMixedPeak}, std::nullopt, std::nullopt},
+     20e-6,
+     kExampleReactance},
     {"SingleCapacitorTakesTheWholeVoltage",
-     {{{{}, {}, {4.7 * nF, 25}, {}}}, 4.7 * nF, 12, 0.2, 50},
+     {{{{}, {}, {4.7 * nF, 25}, {}}}, 4.7 * nF, 12, 20, 50},
      {std::nullopt, std::nullopt, Expected{12, 12, Margin::Within, 25 - 12 * kSqrt2}, std::nullopt},
      12 * 4.7e-9,
      1 / (2 * std::numbers::pi * 50 * 4.7e-9)},
@@ -68,7 +99,7 @@ const RatingCase kCases[] = {
      230 * 6.875e-9,
      1 / (2 * std::numbers::pi * 50 * 6.875e-9)},
     {"AbsentCapacitorsBetweenAtZeroHertz",
-     {{{{}, {1000 * nF, 1000}, {}, {1000 * nF, 600}}}, 500 * nF, 1000, 0.2, 0},
+     {{{{}, {1000 * nF, 1000}, {}, {1000 * nF, 600}}}, 500 * nF, 1000, 20, 0},
      {std::nullopt, Expected{500, 600, Margin::Within, 1000 - 600 * kSqrt2}, std::nullopt,
       Expected{500, 600, Margin::Exceeds, 600 - 600 * kSqrt2}},
      0.5e-3,
@@ -76,13 +107,13 @@ const RatingCase kCases[] = {
     // Where the window's own calculation succeeds, so does the check: no
     // partial product leaves the range of numbers.
     {"HugeBesideOnePicofarad",
-     {{{{17e307, 0}, {1, 0}, {}, {}}}, 1, 230, 0.1, 50},
+     {{{{17e307, 0}, {1, 0}, {}, {}}}, 1, 230, 10, 50},
      {Expected{230 / 17e307, 230 / 17e307 / 0.9 * 1.1, Margin::NotGiven, 0},
       Expected{230, 230, Margin::NotGiven, 0}, std::nullopt, std::nullopt},
      230e-12,
      1e12 / (2 * std::numbers::pi * 50)},
     {"TinyCapacitanceOnAHugeVoltage",
-     {{{{1e-200, 0}, {}, {}, {}}}, 1e-200, 1e160, 0.1, 50},
+     {{{{1e-200, 0}, {}, {}, {}}}, 1e-200, 1e160, 10, 50},
      {Expected{1e160, 1e160, Margin::NotGiven, 0}, std::nullopt, std::nullopt, std::nullopt},
      1e-52,
      1e212 / (2 * std::numbers::pi * 50)},
@@ -98,7 +129,6 @@ TEST_P(RatingCheck, GivesTheWorstCaseOfEachCapacitorAndTheChain) {
     const RatingCase &c = GetParam();
     const auto result = CheckRatings(c.input);
     ASSERT_TRUE(result);
-    double joules = 0;
     for (std::size_t k = 0; k < 4; ++k) {
         const CapacitorRating &r = result->capacitors[k];
         const std::string at = "C" + std::to_string(k + 1) + " ";
@@ -111,13 +141,13 @@ TEST_P(RatingCheck, GivesTheWorstCaseOfEachCapacitorAndTheChain) {
         ExpectNear(r.worstPeak, e.worst * kSqrt2, at + "peak");
         EXPECT_EQ(r.margin, e.margin) << at;
         ExpectNear(r.headroom, e.headroom, at + "headroom");
-        const double own = 0.5 * c.coulombs * e.nominal;
-        ExpectNear(r.joules, own, at + "energy");
-        joules += own;
+        // 1/2 C Upk^2 at the worst peak.
+        const double c_i = c.input.capacitors[k].picofarads * 1e-12;
+        ExpectNear(r.peakJoules, 0.5 * c_i * 2 * e.worst * e.worst, at + "energy");
     }
     const ChainRating &chain = result->chain;
     ExpectNear(chain.coulombs, c.coulombs, "Q");
-    EXPECT_NEAR(chain.joules, joules, joules * 1e-12) << "W";
+    ExpectNear(chain.peakJoules, c.coulombs * c.input.volts, "W"); // 1/2 Ceq (U sqrt 2)^2
     ASSERT_EQ(chain.ohms.has_value(), c.ohms.has_value());
     ExpectNear(chain.amperes, c.ohms ? c.input.volts / *c.ohms : 0, "I");
     if (c.ohms)
@@ -128,7 +158,14 @@ INSTANTIATE_TEST_SUITE_P(Table, RatingCheck, ::testing::ValuesIn(kCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(RatingCheckWithoutCapacitors, GivesNothing) {
-    EXPECT_FALSE(CheckRatings({{}, 0, 230, 0.1, 50}));
+    EXPECT_FALSE(CheckRatings({{}, 0, 230, 10, 50}));
+}
+
+// Twice the RMS value's 1.3225 mJ: what discharge and safety work need.
+TEST(RatingCheckEnergy, TwoHundredNanofaradsOn230VHold2645MicrojoulesAtThePeak) {
+    const auto result = CheckRatings(Example(0, RatingKind::DirectPeak));
+    ASSERT_TRUE(result);
+    EXPECT_NEAR(result->chain.peakJoules, 2.645e-3, 1e-15);
 }
 
 // A value truly out of range names the inputs to change, and which way.
@@ -146,27 +183,27 @@ const InputRef kHertz{Input::Frequency};
 
 const FailureCase kFailures[] = {
     {"ToleranceOfAHundredPercent",
-     {{{{1000, 0}, {1000, 0}, {}, {}}}, 500, 10, 1, 50},
+     {{{{1000, 0}, {1000, 0}, {}, {}}}, 500, 10, 100, 50},
      Step::Tolerance,
      Direction::TooLarge,
      {{Input::Tolerance}}},
     {"ToleranceAboveAHundredPercent",
-     {{{{1000, 0}, {1000, 0}, {}, {}}}, 500, 10, 1.5, 50},
+     {{{{1000, 0}, {1000, 0}, {}, {}}}, 500, 10, 150, 50},
      Step::Tolerance,
      Direction::TooLarge,
      {{Input::Tolerance}}},
     {"EnergyTooLarge",
-     {{{{1e150, 0}, {}, {}, {}}}, 1e150, 1e150, 0.1, 50},
+     {{{{1e150, 0}, {}, {}, {}}}, 1e150, 1e150, 10, 50},
      Step::Energy,
      Direction::TooLarge,
      {kU, kC1}},
     {"ReactanceOfATinyCapacitance",
-     {{{{1e-299, 0}, {}, {}, {}}}, 1e-299, 230, 0.1, 50},
+     {{{{1e-299, 0}, {}, {}, {}}}, 1e-299, 230, 10, 50},
      Step::Reactance,
      Direction::TooSmall,
      {kHertz, kC1}},
     {"ReactanceAtATinyFrequency",
-     {{{{}, {1, 0}, {}, {}}}, 1, 230, 0.1, 1e-300},
+     {{{{}, {1, 0}, {}, {}}}, 1, 230, 10, 1e-300},
      Step::Reactance,
      Direction::TooSmall,
      {kHertz, {Input::Capacitance, 1}}},

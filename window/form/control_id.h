@@ -24,7 +24,7 @@ enum class Control {
     cboUn,    // its unit
     txtTol,   // tolerance of the capacitances, +-%
     txtFrec,  // frequency of the applied voltage, Hz
-    cboTipUn, // what the ratings are: DC, against the peak, or AC, against the RMS value
+    cboTipUn, // what its rating is: DC, against the peak, or AC, against the RMS value
     // its results, each a value and its unit; per capacitor, 0 to 3
     txtUmax, // worst-case RMS voltage within the tolerance
     txtUMUmax,

@@ -132,7 +132,7 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
         break;
     case Control::cboTipUn:
         if (notification == Notification::Click)
-            cboTipUn_Click();
+            cboTipUn_Click(index);
         break;
     default: // result fields and labels have no handlers
         break;

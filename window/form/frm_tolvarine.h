@@ -140,7 +140,7 @@ private:
     void cboUn_Click(std::int16_t Index);
     void txtTol_Change();
     void txtFrec_Change();
-    void cboTipUn_Click();
+    void cboTipUn_Click(std::int16_t Index);
     // The user's edits (user_entry.cpp).
     bool KeepsTypedBlank(std::string_view current, const TextEdit &edit) const;
     std::string PasteRefusal(ControlId field, const TextEdit &edit, const std::string &text) const;

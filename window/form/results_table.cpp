@@ -36,25 +36,29 @@ void AddRatingCheck(std::string &table, const RatingModel &rating,
     };
     table += '\n';
     AddRow(table, {"Verificare", rating.LabelOf({Control::lblVerifCap, 0})->Caption(), "Unitate",
-                   "U max efectivă", "Unitate", "U max de vârf", "Unitate",
+                   "Fel", "U max efectivă", "Unitate", "U max de vârf", "Unitate",
                    rating.LabelOf({Control::lblVerifCap, 3})->Caption(), "Unitate", "Stare",
-                   "Energie nominală", "Unitate"});
+                   "Față de", "Energie max. la vârf", "Unitate"});
     for (int k = 0; k < 4; ++k) {
         const calc::Margin margin = rating.MarginOf(k);
         const std::string_view state = margin == calc::Margin::Exceeds  ? "depășește"
                                        : margin == calc::Margin::Within ? "în limită"
                                                                         : "";
+        // What the margin is taken against, after the rating's kind.
+        const std::string_view against =
+            rating.KindOf(k) == calc::RatingKind::AlternatingRms ? "efectivă" : "vârf";
         AddRow(table,
                {Cell("C", k), input(Control::txtUn, k), rating.List({Control::cboUn, k})->Text(),
-                text(Control::txtUmax, k), text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
+                rating.List({Control::cboTipUn, k})->Text(), text(Control::txtUmax, k),
+                text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
                 text(Control::txtUMUvarf, k), text(Control::txtMarja, k),
-                text(Control::txtUMMarja, k), state, text(Control::txtW, k),
+                text(Control::txtUMMarja, k), state, against, text(Control::txtW, k),
                 text(Control::txtUMW, k)});
     }
     AddRow(table, {"Toleranță ±", input(Control::txtTol), "%"});
     AddRow(table, {"Frecvență", input(Control::txtFrec), "Hz"});
     AddRow(table, {"Sarcina Q, nominală efectivă", text(Control::txtQ), text(Control::txtUMQ)});
-    AddRow(table, {"Energie W, nominală", text(Control::txtWt), text(Control::txtUMWt)});
+    AddRow(table, {"Energie W, la vârful nominal", text(Control::txtWt), text(Control::txtUMWt)});
     AddRow(table, {"Reactanță Xc, nominală", text(Control::txtXc), text(Control::txtUMXc)});
     AddRow(table, {"Curent I, nominal efectiv", text(Control::txtI), text(Control::txtUMI)});
 }

@@ -26,7 +26,7 @@ void frmTolvarine::txtFrec_Change() {
     ValidateInput(MutableField({Control::txtFrec, 0}));
 }
 
-void frmTolvarine::cboTipUn_Click() {
+void frmTolvarine::cboTipUn_Click(std::int16_t) {
     Recalculate();
 }
 

@@ -13,8 +13,6 @@
 #include "series.h"
 #include "units.h"
 
-#include <cmath>
-
 namespace window {
 namespace {
 
@@ -30,6 +28,13 @@ std::array<TextField, 4> FieldArray(NotificationSink &sink, Control control, Fie
 // The entries of cboTipUn, in the order of calc::RatingKind.
 std::vector<std::string> RatingKinds() {
     return {"c.c.", "c.a."};
+}
+
+std::array<PickList, 4> KindLists(NotificationSink &sink) {
+    return {PickList(sink, {Control::cboTipUn, 0}, RatingKinds()),
+            PickList(sink, {Control::cboTipUn, 1}, RatingKinds()),
+            PickList(sink, {Control::cboTipUn, 2}, RatingKinds()),
+            PickList(sink, {Control::cboTipUn, 3}, RatingKinds())};
 }
 
 TextField Result(NotificationSink &sink, Control control) {
@@ -85,7 +90,7 @@ RatingModel::RatingModel(NotificationSink &sink)
             PickList(m_inputs, {Control::cboUn, 3}, VoltageUnitEntries())}
     , txtTol(m_inputs, {Control::txtTol, 0}, "10", FieldKind::Editable, kInputLimit)
     , txtFrec(m_inputs, {Control::txtFrec, 0}, "50", FieldKind::Editable, kInputLimit)
-    , cboTipUn(m_inputs, {Control::cboTipUn, 0}, RatingKinds())
+    , cboTipUn(KindLists(m_inputs))
     , txtUmax(FieldArray(m_results, Control::txtUmax, FieldKind::ReadOnly))
     , txtUMUmax(FieldArray(m_results, Control::txtUMUmax, FieldKind::ReadOnly))
     , txtUvarf(FieldArray(m_results, Control::txtUvarf, FieldKind::ReadOnly))
@@ -103,7 +108,9 @@ RatingModel::RatingModel(NotificationSink &sink)
     , txtI(Result(m_results, Control::txtI))
     , txtUMI(Result(m_results, Control::txtUMI))
     , lblVerificare("")
-    , lblVerifCap("", "") {
+    // Each capacitor has its own kind: the headers name the columns, each
+    // margin's description names what it is taken against.
+    , lblVerifCap("Tensiune nominală", "Marjă") {
     lblVerificare.SetShown(false);
     ResetInputs();
 }
@@ -113,18 +120,35 @@ void RatingModel::ResetInputs() {
     for (std::size_t k = 0; k < 4; ++k) {
         txtUn[k].SetText("");
         cboUn[k].SetText(cboUn[k].List(kVoltEntry));
+        cboTipUn[k].SetText(cboTipUn[k].List(0));
     }
-    cboTipUn.SetText(cboTipUn.List(0));
     txtTol.SetText(runtime::IntToText(10));
     txtFrec.SetText(runtime::IntToText(50));
-    ShowKind();
 }
 
-// The headers of the ratings and the margins name what is compared.
-void RatingModel::ShowKind() {
-    const bool alternating = cboTipUn.ListIndex() == 1;
-    lblVerifCap[0].SetCaption(alternating ? "Tensiune nominală c.a." : "Tensiune nominală c.c.");
-    lblVerifCap[3].SetCaption(alternating ? "Marjă față de efectivă" : "Marjă față de vârf");
+void RatingModel::SetRating(int k, const std::string &text, std::string_view unit,
+                            calc::RatingKind kind) {
+    const auto i = static_cast<std::size_t>(k);
+    PickList &units = cboUn.at(i);
+    for (int entry = 0; entry < units.ListCount(); ++entry) {
+        if (units.List(entry) == unit && entry != units.ListIndex())
+            units.Choose(entry);
+    }
+    const int kindEntry = static_cast<int>(kind);
+    if (cboTipUn.at(i).ListIndex() != kindEntry)
+        cboTipUn.at(i).Choose(kindEntry);
+    txtUn.at(i).SetText(text);
+}
+
+calc::RatingKind RatingModel::KindOf(int k) const {
+    return cboTipUn.at(static_cast<std::size_t>(k)).ListIndex() == 1
+               ? calc::RatingKind::AlternatingRms
+               : calc::RatingKind::DirectPeak;
+}
+
+std::string RatingModel::MarginBasis(int k) const {
+    return KindOf(k) == calc::RatingKind::AlternatingRms ? "față de efectivă (c.a.)"
+                                                         : "față de vârf (c.c.)";
 }
 
 void RatingModel::ClearResults() {
@@ -144,7 +168,6 @@ void RatingModel::ClearResults() {
     m_excess.fill("");
     lblVerificare.SetCaption("");
     lblVerificare.SetShown(false);
-    ShowKind();
 }
 
 void RatingModel::Unmark() {
@@ -176,12 +199,12 @@ void RatingModel::Update(const std::array<double, 4> &picofarads, double volts, 
         input.capacitors[k].picofarads = picofarads[k];
         input.capacitors[k].ratedVolts = calc::VoltsOf({calc::Input::Rating, static_cast<int>(k)},
                                                        Number(txtUn[k], format), cboUn[k].Text());
+        input.capacitors[k].kind = KindOf(static_cast<int>(k));
     }
     input.equivalent = equivalent;
     input.volts = volts;
-    input.tolerance = runtime::Div(Number(txtTol, format), 100);
+    input.tolerancePercent = Number(txtTol, format);
     input.hertz = Number(txtFrec, format);
-    input.kind = static_cast<calc::RatingKind>(std::max(cboTipUn.ListIndex(), 0));
     if (const auto result = calc::CheckRatings(input)) {
         Show(*result, format);
         ShowWarning(before);
@@ -195,25 +218,28 @@ void RatingModel::Show(const calc::RatingResult &result, const runtime::NumberFo
             continue;
         Write(txtUmax[k], txtUMUmax[k], calc::RangeVoltage(c.worstVolts, format));
         Write(txtUvarf[k], txtUMUvarf[k], calc::RangeVoltage(c.worstPeak, format));
-        Write(txtW[k], txtUMW[k], Range(c.joules, calc::kJouleIndex, calc::kEnergyUnits, format));
+        Write(txtW[k], txtUMW[k],
+              Range(c.peakJoules, calc::kJouleIndex, calc::kEnergyUnits, format));
         m_margins[k] = c.margin;
         if (c.margin == calc::Margin::NotGiven)
             continue;
         // The headroom below 0 is the excess over the rating.
-        calc::Ranged by = calc::RangeVoltage(std::fabs(c.headroom), format);
+        calc::Ranged by = calc::RangeVoltage(c.marginVolts, format);
         const std::string amount = by.text + " " + std::string(by.unit);
+        const std::string basis = MarginBasis(static_cast<int>(k));
         if (c.margin == calc::Margin::Exceeds) {
-            m_descriptions[k] = "Depășește tensiunea nominală cu " + amount;
+            m_descriptions[k] = "Depășește tensiunea nominală cu " + amount + ", " + basis;
             m_excess[k] = amount;
             by.text.insert(by.text.begin(), '-');
         } else {
-            m_descriptions[k] = "În limita tensiunii nominale, cu o rezervă de " + amount;
+            m_descriptions[k] =
+                "În limita tensiunii nominale, cu o rezervă de " + amount + ", " + basis;
         }
         Write(txtMarja[k], txtUMMarja[k], by);
     }
     const calc::ChainRating &chain = result.chain;
     Write(txtQ, txtUMQ, Range(chain.coulombs, calc::kCoulombIndex, calc::kChargeUnits, format));
-    Write(txtWt, txtUMWt, Range(chain.joules, calc::kJouleIndex, calc::kEnergyUnits, format));
+    Write(txtWt, txtUMWt, Range(chain.peakJoules, calc::kJouleIndex, calc::kEnergyUnits, format));
     if (chain.ohms)
         Write(txtXc, txtUMXc, Range(*chain.ohms, calc::kOhmIndex, calc::kReactanceUnits, format));
     else // at 0 Hz
@@ -274,7 +300,7 @@ const PickList *RatingModel::List(ControlId id) const {
 
 PickList *RatingModel::MutableList(ControlId id) {
     if (id.control == Control::cboTipUn)
-        return &cboTipUn;
+        return &cboTipUn.at(static_cast<std::size_t>(id.index));
     if (id.control != Control::cboUn)
         return nullptr;
     return &cboUn.at(static_cast<std::size_t>(id.index));

@@ -13,7 +13,8 @@
 namespace window {
 
 // The rating check of the window: its inputs (a rated voltage with its unit
-// for each capacitor, the tolerance in +-%, the frequency in Hz) are controls
+// and its kind for each capacitor, the tolerance in +-%, the frequency in Hz)
+// are controls
 // like the window's own, and its results are read-only fields that each run
 // of the calculation rewrites. A result with no value is empty.
 class RatingModel {
@@ -25,7 +26,7 @@ public:
     RatingModel &operator=(const RatingModel &) = delete;
 
     // The inputs' start values, which they also have at design: no rating,
-    // in volts, DC ratings; +-10 %; 50 Hz. They raise no notification: the
+    // in volts, a DC rating; +-10 %; 50 Hz. They raise no notification: the
     // calculation that follows a reset shows them.
     void ResetInputs();
 
@@ -41,6 +42,17 @@ public:
     // Takes the marks off the check's inputs.
     void Unmark();
 
+    // Writes the rating of capacitor k + 1 as a program writes it: its text,
+    // its unit (an entry of cboUn: "V", "kV", ...) and its kind, each
+    // raising its notification where it changes. A unit that the list does
+    // not hold leaves the list as it is.
+    void SetRating(int k, const std::string &text, std::string_view unit, calc::RatingKind kind);
+    // The kind chosen for capacitor k + 1.
+    calc::RatingKind KindOf(int k) const;
+    // What the margin of capacitor k + 1 is taken against, after its kind:
+    // "față de vârf (c.c.)" or "față de efectivă (c.a.)".
+    std::string MarginBasis(int k) const;
+
     // The panel that shows the check. While it is closed nothing is checked
     // and the results are empty; the recalculation that follows opening it
     // checks the current input.
@@ -53,7 +65,8 @@ public:
     unsigned WarningsRaised() const { return m_warnings; }
 
     calc::Margin MarginOf(int k) const { return m_margins.at(static_cast<std::size_t>(k)); }
-    // What a screen reader says of the margin of capacitor k + 1.
+    // What a screen reader says of the margin of capacitor k + 1, with its
+    // basis; empty while no rating is given.
     const std::string &MarginDescription(int k) const {
         return m_descriptions.at(static_cast<std::size_t>(k));
     }
@@ -96,7 +109,6 @@ private:
 
     void Show(const calc::RatingResult &result, const runtime::NumberFormat &format);
     void ShowWarning(const std::array<calc::Margin, 4> &before);
-    void ShowKind();
     double Number(const TextField &field, const runtime::NumberFormat &format) const;
 
     Relay m_inputs;
@@ -105,7 +117,7 @@ private:
     std::array<PickList, 4> cboUn;
     TextField txtTol;
     TextField txtFrec;
-    PickList cboTipUn;
+    std::array<PickList, 4> cboTipUn;
     Fields txtUmax, txtUMUmax, txtUvarf, txtUMUvarf, txtMarja, txtUMMarja, txtW, txtUMW;
     TextField txtQ, txtUMQ, txtWt, txtUMWt, txtXc, txtUMXc, txtI, txtUMI;
     Label lblVerificare;
