@@ -77,8 +77,9 @@ inline void TypeKeys(frmTolvarine &form, ControlId field, const std::string &key
                (static_cast<unsigned char>(keys[i + length]) & 0xC0) == 0x80)
             ++length;
         edit.inserted = keys.substr(i, length);
-        edit.from = form.UserEdit(field, edit).caret;
-        edit.removed = 0;
+        const frmTolvarine::EditOutcome outcome = form.UserEdit(field, edit);
+        edit.from = outcome.caret;
+        edit.removed = outcome.selected; // a selection kept goes with the next key
         i += length;
     }
 }

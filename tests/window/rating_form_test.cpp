@@ -115,8 +115,9 @@ const RatingCase kRatings[] = {
       {Id(Control::txtUvarf, 1), "178.898"},
       {Id(Control::txtMarja, 0), "-18.898"},
       {Id(Control::txtUMMarja, 1), "V"},
-      {Id(Control::txtW, 0), "661.25"},
-      {Id(Control::txtUMW, 0), "uJ"},
+      {Id(Control::txtW, 0), "1.6"}, // 1/2 x 100 nF x (126.5 V x sqrt 2)^2
+      {Id(Control::txtUMW, 0), "mJ"},
+      {Id(Control::txtWt), "2.645"},
       {Id(Control::txtQ), "11.5"},
       {Id(Control::txtUMQ), "uC"},
       {Id(Control::txtXc), "63.662"},
@@ -148,7 +149,8 @@ const RatingCase kRatings[] = {
      false},
     {"AlternatingRatingsAgainstTheRms",
      false,
-     {{Id(Control::cboTipUn), "c.a."},
+     {{Id(Control::cboTipUn, 0), "c.a."},
+      {Id(Control::cboTipUn, 1), "c.a."},
       {Id(Control::txtUn, 0), "275"},
       {Id(Control::txtUn, 1), "275"}},
      {{Id(Control::txtMarja, 0), "148.5"}, {Id(Control::txtMarja, 1), "148.5"}},
@@ -256,6 +258,85 @@ TEST(RatingCheck, TheClearButtonPutsItsInputsBackAndLeavesNoResult) {
     EXPECT_EQ(form.Rating().MarginOf(0), calc::Margin::NotGiven);
 }
 
+// The marks printed on capacitors and datasheets, typed key by key or
+// pasted: the rating's kind after its value, the tolerance's ± before it.
+struct MarkCase {
+    const char *name;
+    ControlId field;
+    bool pasted;
+    const char *input;
+    const char *text;
+    const char *unit; // of a rating; empty for the tolerance
+    const char *kind; // the rating's kind afterwards, from the other one
+};
+
+void PrintTo(const MarkCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
+const MarkCase kMarks[] = {
+    {"TildeTyped", Id(Control::txtUn, 0), false, "275V~", "275", "V", "c.a."},
+    {"BlankTildeTyped", Id(Control::txtUn, 1), false, "275 V~", "275", "V", "c.a."},
+    {"TildePastedLongerThanTheLimit", Id(Control::txtUn, 2), true, "230 V~", "230", "V", "c.a."},
+    {"VacTyped", Id(Control::txtUn, 0), false, "275VAC", "275", "V", "c.a."},
+    {"VacPasted", Id(Control::txtUn, 3), true, "275 Vac", "275", "V", "c.a."},
+    {"VdcPasted", Id(Control::txtUn, 0), true, "630VDC", "630", "V", "c.c."},
+    {"BlankVdcPasted", Id(Control::txtUn, 1), true, "400 VDC", "400", "V", "c.c."},
+    {"EqualsTyped", Id(Control::txtUn, 1), false, "630 V=", "630", "V", "c.c."},
+    {"KiloRkmBlankDcTyped", Id(Control::txtUn, 2), false, "1k6V DC", "1.6", "kV", "c.c."},
+    {"KiloRkmBlankDcPasted", Id(Control::txtUn, 3), true, "1k6V DC", "1.6", "kV", "c.c."},
+    {"PlusMinusPercentPasted", Id(Control::txtTol), true, "±5%", "5", "", ""},
+    {"PlusMinusBlanksTyped", Id(Control::txtTol), false, "± 5 %", "5", "", ""},
+    {"PlusSlashMinusPasted", Id(Control::txtTol), true, "+/-5", "5", "", ""},
+    {"PlusSlashMinusTyped", Id(Control::txtTol), false, "+/-20", "20", "", ""},
+};
+
+class MarksInTheForm : public ::testing::TestWithParam<MarkCase> {};
+
+TEST_P(MarksInTheForm, ReadTheValueAndChooseTheKind) {
+    const MarkCase &c = GetParam();
+    frmTolvarine form(Format(false));
+    form.Start({});
+    form.UserShowPanel(true);
+    TypeExample(form);
+    const bool rating = c.field.control == Control::txtUn;
+    const ControlId kinds = Id(Control::cboTipUn, c.field.index);
+    if (rating) // from the other kind, so that the mark must change it
+        Choose(form, kinds, std::string(c.kind) == "c.a." ? "c.c." : "c.a.");
+    if (c.pasted)
+        Paste(form, c.field, c.input);
+    else
+        TypeKeys(form, c.field, c.input);
+    EXPECT_EQ(form.Field(c.field).Text(), c.text);
+    EXPECT_FALSE(IsShown(form, Eroare));
+    if (rating) {
+        EXPECT_EQ(form.List(Id(Control::cboUn, c.field.index)).Text(), c.unit);
+        EXPECT_EQ(form.List(kinds).Text(), c.kind);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MarksInTheForm, ::testing::ValuesIn(kMarks),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+// An X2 part rated 275 V~ in series with a film part rated 630 V DC on
+// 400 V: each margin against its own kind, each kind in the copied table.
+TEST(RatingCheck, MixedKindsOnAChainEachAgainstItsOwn) {
+    frmTolvarine form(Format(false));
+    form.Start({});
+    form.UserShowPanel(true);
+    TypeExample(form);
+    Type(form, Ust, "400");
+    Paste(form, Id(Control::txtUn, 0), "275 V~");
+    Paste(form, Id(Control::txtUn, 1), "630VDC");
+    EXPECT_EQ(form.Field(Id(Control::txtMarja, 0)).Text(), "55"); // 275 - 220
+    EXPECT_EQ(form.Field(Id(Control::txtMarja, 1)).Text(), "318.873"); // 630 - 220 sqrt 2
+    EXPECT_NE(form.Rating().MarginDescription(0).find("efectivă (c.a.)"), std::string::npos);
+    EXPECT_NE(form.Rating().MarginDescription(1).find("vârf (c.c.)"), std::string::npos);
+    const std::string table = ResultsTable(form);
+    EXPECT_NE(table.find("C1\t275\tV\tc.a.\t220\tV\t"), std::string::npos) << table;
+    EXPECT_NE(table.find("C2\t630\tV\tc.c.\t220\tV\t"), std::string::npos) << table;
+}
+
 TEST(ResultsTable, HoldsTheWindowsResultsAndTheOpenChecksInTabbedRows) {
     frmTolvarine form(test_support::RomanianFormat());
     form.Start({});
@@ -272,9 +353,10 @@ TEST(ResultsTable, HoldsTheWindowsResultsAndTheOpenChecksInTabbedRows) {
     EXPECT_EQ(closed.find("Verificare"), std::string::npos);
     EXPECT_EQ(open.substr(0, closed.size()), closed);
     for (const char *line :
-         {"C2\t160\tV\t126,5\tV\t178,898\tV\t-18,898\tV\tdepășește\t661,25\tuJ\n",
-          "C1\t\tV\t126,5\tV\t178,898\tV\t\t\t\t661,25\tuJ\n", "C4\t\tV\t\t\t\t\t\t\t\t\t\n",
-          "Toleranță ±\t10\t%\n", "Reactanță Xc, nominală\t63,662\tkΩ\n",
+         {"C2\t160\tV\tc.c.\t126,5\tV\t178,898\tV\t-18,898\tV\tdepășește\tvârf\t1,6\tmJ\n",
+          "C1\t\tV\tc.c.\t126,5\tV\t178,898\tV\t\t\t\tvârf\t1,6\tmJ\n",
+          "C4\t\tV\tc.c.\t\t\t\t\t\t\t\tvârf\t\t\n", "Toleranță ±\t10\t%\n",
+          "Energie W, la vârful nominal\t2,645\tmJ\n", "Reactanță Xc, nominală\t63,662\tkΩ\n",
           "Curent I, nominal efectiv\t3,613\tmA\n"})
         EXPECT_NE(open.find(line), std::string::npos) << line;
 }

@@ -145,6 +145,9 @@ private:
     bool KeepsTypedBlank(std::string_view current, const TextEdit &edit) const;
     std::string PasteRefusal(ControlId field, const TextEdit &edit, const std::string &text) const;
     void ChooseUnit(ControlId field, const std::string &unit);
+    std::optional<EditOutcome> TypedMark(ControlId field, std::string_view current,
+                                         const TextEdit &edit, const NotationState &state,
+                                         char mark);
     EditOutcome StepHistory(ControlId field, bool back);
     FieldStep StepOf(ControlId field, std::size_t caret) const;
     void StartHistories();
@@ -169,6 +172,9 @@ private:
     struct Entry {
         ControlId field;
         NotationState state;
+        // A mark begun before or after the value: the "A" or "D" of a
+        // rating's "AC" or "DC", the "+" or "+/" of a tolerance's "+/-".
+        char mark = 0;
     };
     std::optional<Entry> m_entry;
     std::map<ControlId, FieldHistory> m_histories;

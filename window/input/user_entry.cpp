@@ -8,6 +8,7 @@
 #include "design_values.h"
 #include "error_message.h"
 #include "input_notes.h"
+#include "rating_marks.h"
 #include "user_edit.h"
 
 #include <algorithm>
@@ -122,10 +123,23 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     TextEdit edit = Clamped(userEdit, current);
     const NotationState state = entry && entry->field == id ? entry->state : NotationState{};
     const bool pasted = edit.source == EditSource::Pasted;
-    if (pasted)
-        edit.inserted = WithLocaleMark(TrimPasted(edit.inserted), Around(current, edit), m_format);
-    else
+    // A paste is read whole, its marks included, before the limit applies.
+    std::optional<calc::RatingKind> ratingKind;
+    if (pasted) {
+        std::string trimmed = TrimPasted(edit.inserted);
+        if (id.control == Control::txtTol) {
+            trimmed = WithoutPlusMinus(trimmed);
+        } else if (auto mark = id.control == Control::txtUn ? SplitKindMark(trimmed) : std::nullopt) {
+            trimmed = std::move(mark->value);
+            ratingKind = mark->kind;
+        }
+        edit.inserted = WithLocaleMark(std::move(trimmed), Around(current, edit), m_format);
+    } else {
         edit.inserted = WithoutControlCharacters(edit.inserted);
+        if (auto outcome =
+                TypedMark(id, current, edit, state, entry && entry->field == id ? entry->mark : 0))
+            return *outcome;
+    }
     if (!pasted && edit.inserted.empty() && edit.removed == 0)
         return {false, edit.from};
     if (!pasted && IsBlank(edit.inserted) && !KeepsTypedBlank(current, edit)) {
@@ -176,6 +190,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         }
     }
     const int unitBefore = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
+    const bool kindChanged = ratingKind && m_rating.ChooseKind(id.index, *ratingKind);
     ChooseUnit(id, unit);
     field.SetText(text); // raises the change notification where the text changed
     if (field.Text() != text)
@@ -185,7 +200,43 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     RefreshNote(id);
     RecordHistories(id, caret);
     const int unitAfter = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
-    return {field.Text() != current || unitAfter != unitBefore, caret};
+    return {field.Text() != current || unitAfter != unitBefore || kindChanged, caret};
+}
+
+// The marks typed key by key: a rating's kind after its value ("~", "=",
+// "AC", "DC"), a tolerance's "±" or "+/-" before it. Nothing for a key that
+// is none.
+std::optional<frmTolvarine::EditOutcome>
+frmTolvarine::TypedMark(ControlId id, std::string_view current, const TextEdit &edit,
+                        const NotationState &state, char mark) {
+    const std::string &key = edit.inserted;
+    if (id.control == Control::txtTol) {
+        const bool atStart = Around(current, edit).empty();
+        char next = 0;
+        // 's': the sign is whole; the blanks after it go too.
+        if (key == "\u00B1" || (key == "-" && mark == '/') || (IsBlank(key) && mark == 's'))
+            next = 's';
+        else if (key == "+" && atStart)
+            next = '+';
+        else if (key == "/" && mark == '+')
+            next = '/';
+        else
+            return std::nullopt;
+        // Typed over a selection, the mark leaves it for the number to replace.
+        m_entry = Entry{id, {}, next};
+        return EditOutcome{false, edit.from, false, edit.removed};
+    }
+    const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
+    if (id.control != Control::txtUn || !atEnd || current.empty())
+        return std::nullopt;
+    const std::optional<KindKey> read = ReadKindKey(key, mark);
+    if (!read)
+        return std::nullopt;
+    if (!read->kind) { // "A" or "D": the rest of the value's state waits with it
+        m_entry = Entry{id, state, read->pending};
+        return EditOutcome{false, edit.from};
+    }
+    return EditOutcome{m_rating.ChooseKind(id.index, *read->kind), edit.from};
 }
 
 void frmTolvarine::ChooseUnit(ControlId id, const std::string &unit) {

@@ -134,10 +134,17 @@ void RatingModel::SetRating(int k, const std::string &text, std::string_view uni
         if (units.List(entry) == unit && entry != units.ListIndex())
             units.Choose(entry);
     }
-    const int kindEntry = static_cast<int>(kind);
-    if (cboTipUn.at(i).ListIndex() != kindEntry)
-        cboTipUn.at(i).Choose(kindEntry);
+    ChooseKind(k, kind);
     txtUn.at(i).SetText(text);
+}
+
+bool RatingModel::ChooseKind(int k, calc::RatingKind kind) {
+    PickList &kinds = cboTipUn.at(static_cast<std::size_t>(k));
+    const int entry = static_cast<int>(kind);
+    if (kinds.ListIndex() == entry)
+        return false;
+    kinds.Choose(entry);
+    return true;
 }
 
 calc::RatingKind RatingModel::KindOf(int k) const {

@@ -47,6 +47,9 @@ public:
     // raising its notification where it changes. A unit that the list does
     // not hold leaves the list as it is.
     void SetRating(int k, const std::string &text, std::string_view unit, calc::RatingKind kind);
+    // Chooses the kind of capacitor k + 1 as the user does in its list;
+    // returns whether it changed.
+    bool ChooseKind(int k, calc::RatingKind kind);
     // The kind chosen for capacitor k + 1.
     calc::RatingKind KindOf(int k) const;
     // What the margin of capacitor k + 1 is taken against, after its kind:

@@ -221,8 +221,7 @@ void TolvarineWindow::SetFocusOrder() {
 }
 
 void TolvarineWindow::OnEdited(ControlId id, const window::TextEdit &edit) {
-    const auto outcome = m_form.UserEdit(id, edit);
-    Render();
+    const auto outcome = Act([&] { return m_form.UserEdit(id, edit); });
     QLineEdit &field = *m_fields.at(id);
     const int caret = CaretInUtf16(field.text(), outcome.caret);
     if (outcome.selected > 0) // a refused paste: the selection it went over stays
@@ -235,8 +234,7 @@ void TolvarineWindow::OnEdited(ControlId id, const window::TextEdit &edit) {
 
 // An undo or redo: the field's text and unit of the step before or after.
 void TolvarineWindow::OnStepped(ControlId id, bool back) {
-    const auto outcome = back ? m_form.UserUndo(id) : m_form.UserRedo(id);
-    Render();
+    const auto outcome = Act([&] { return back ? m_form.UserUndo(id) : m_form.UserRedo(id); });
     QLineEdit &field = *m_fields.at(id);
     if (outcome.accepted)
         field.setCursorPosition(CaretInUtf16(field.text(), outcome.caret));
@@ -244,13 +242,11 @@ void TolvarineWindow::OnStepped(ControlId id, bool back) {
 }
 
 void TolvarineWindow::OnChosen(ControlId id, int entry) {
-    m_form.UserChoose(id, entry);
-    Render();
+    Act([&] { m_form.UserChoose(id, entry); });
 }
 
 void TolvarineWindow::OnClicked(ControlId id) {
-    m_form.UserClick(id);
-    Render();
+    Act([&] { m_form.UserClick(id); });
 }
 
 // A key that goes on ends in the action of the control that gets it (an
@@ -259,7 +255,7 @@ void TolvarineWindow::OnClicked(ControlId id) {
 bool TolvarineWindow::PreviewKey(std::int16_t keyAscii) {
     const bool goesOn = m_form.UserKeyPress(keyAscii);
     if (!goesOn)
-        Render();
+        Act([] {});
     if (m_form.EndRequested()) {
         close();
         emit ended(0);

@@ -9,6 +9,8 @@
 #include "number_format.h"
 #endif
 
+#include "lazy_panel.h"
+
 #include <QWidget>
 
 #include <cstddef>
@@ -28,7 +30,6 @@ class CircuitFrame;
 class EditCapture;
 class FieldUndo;
 class KeyPreview;
-class RatingPanel;
 
 // The Qt window of frmTolvarine. It owns the window model, hands every action
 // of the user to the model's entry points and then shows the model's state in
@@ -69,6 +70,16 @@ private:
     QPushButton *BuildButton(const ControlRow &row, QWidget &parent);
     void SetFocusOrder();
 
+    // Every entry point of the user's actions runs its action on the model
+    // through Act, which ends in the one render; nothing else renders, so
+    // that each action renders once however many parts it builds or moves.
+    template<class Action> decltype(auto) Act(Action &&action) {
+        const struct Rendering {
+            TolvarineWindow &window;
+            ~Rendering() { window.Render(); }
+        } rendering{*this};
+        return action();
+    }
     void OnEdited(window::ControlId id, const window::TextEdit &edit);
     void OnStepped(window::ControlId id, bool back);
     void OnChosen(window::ControlId id, int entry);
@@ -85,7 +96,7 @@ private:
 
     // The rating check (rating_view.cpp).
     void BuildRatingCheck();
-    void BuildRatingPanel();
+    QWidget *BuildRatingPanel();
     void ApplyToolTips();
     void SetRatingOpen(bool open);
     void CopyResults() const;
@@ -107,7 +118,8 @@ private:
     unsigned m_warningsAnnounced = 0; // the rating check's warnings announced so far
     QPushButton *m_clear = nullptr;
     QLabel *m_noteBand = nullptr; // the neutral note, where lblEroare stands
-    RatingPanel *m_panel = nullptr;
+    // The rating check's panel, built when it first opens.
+    LazyPanel m_ratingPanel{[this] { return BuildRatingPanel(); }};
     QPushButton *m_toggle = nullptr;
 };
 

@@ -29,9 +29,12 @@ struct RatingLayout {
     int clientHeightOpen;
     ToggleRow toggle;
     // Inside the frame, in the panel's focus order: the inputs, then the results.
-    std::array<ControlRow, 54> controls;
+    std::array<ControlRow, 57> controls;
     std::array<StaticLabelRow, 15> labels;
-    std::array<ToolTipRow, 12> toolTips; // the panel's and the window's inputs
+    std::array<ToolTipRow, 11> toolTips; // the panel's and the window's inputs
+    // The tooltip and accessible description of a kind list, after its
+    // entry, in the order of calc::RatingKind.
+    std::array<const char *, 2> kindToolTips;
     Rgb within;                          // the margin's text while the rating holds
     Rgb exceeds;                         // and while the peak exceeds it
 };

@@ -9,6 +9,8 @@
 
 #include <string>
 
+class QComboBox;
+class QIcon;
 class QLineEdit;
 class QPushButton;
 
@@ -31,10 +33,20 @@ QPushButton *BuildToggle(QWidget &window, const QWidget &circuit);
 // Its caption points down while the panel is closed and up while it is open.
 void RenderToggle(QPushButton &toggle, bool open);
 
-// The margin of a capacitor: green while the peak stays within the rating,
-// red with a warning sign while it exceeds it, and its description for a
-// screen reader.
+// The margin of a capacitor: green while the rating holds, red with a
+// warning sign while it is exceeded, its description for a screen reader,
+// and its tooltip saying what it is taken against (`basis`).
 void RenderMargin(QLineEdit &edit, const std::string &text, calc::Margin margin,
-                  const std::string &description);
+                  const std::string &description, const std::string &basis);
+
+// A kind list's entries each say in their tooltip what the kind is compared
+// with; the list itself says it of its current entry, also to a screen
+// reader.
+void DescribeKinds(QComboBox &kinds);
+void RenderKind(QComboBox &kinds);
+
+// The warning sign before a red margin, drawn solid in `colour` rather than
+// taken from a font: a symbol font's outline glyph reads pale.
+QIcon WarningSign(const QColor &colour);
 
 } // namespace view

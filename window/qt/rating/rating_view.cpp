@@ -35,20 +35,25 @@ void TolvarineWindow::BuildRatingCheck() {
     auto *copy = new QAction(QStringLiteral("Copiază rezultatele"), this);
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, [this] { CopyResults(); });
-    // Both in the window's context menu, with their keys; it and the fields'
-    // menus keep the window's colours.
+    // Both in the window's context menu, with their keys shown whatever the
+    // platform's habit; it and the fields' menus keep the window's colours.
+    copy->setShortcutVisibleInContextMenu(true);
+    toggle->setShortcutVisibleInContextMenu(true);
     addAction(copy);
     addAction(toggle);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     KeepMenuColours(*this);
 }
 
-void TolvarineWindow::BuildRatingPanel() {
+// The panel at its first opening, hidden; the opening renders it.
+QWidget *TolvarineWindow::BuildRatingPanel() {
     const RatingLayout &layout = RatingPanelLayout();
-    m_panel = new RatingPanel(this);
+    auto *panel = new RatingPanel(this);
     for (const ControlRow &row : layout.controls)
-        BuildControl(row, *m_panel);
+        BuildControl(row, *panel);
     ApplyToolTips();
+    for (int k = 0; k < 4; ++k)
+        DescribeKinds(*m_lists.at({Control::cboTipUn, k}));
     // The panel's inputs follow its button in the focus order. Its results
     // take the focus from a click only: a screen reader's review reads them
     // and "Copiază rezultatele" copies them.
@@ -64,7 +69,7 @@ void TolvarineWindow::BuildRatingPanel() {
         setTabOrder(previous, widget);
         previous = widget;
     }
-    Render();
+    return panel;
 }
 
 // Each input that exists so far says how values may be written.
@@ -77,26 +82,22 @@ void TolvarineWindow::ApplyToolTips() {
     }
 }
 
-// The window grows downwards for the panel; nothing above it moves.
+// The window grows downwards for the panel; nothing above it moves. The
+// first opening builds the panel; either way the action renders once.
 void TolvarineWindow::SetRatingOpen(bool open) {
-    m_form.UserShowPanel(open);
-    const WindowLayout &layout = Layout();
-    const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
-    QWidget *focus = QApplication::focusWidget();
-    if (open && !m_panel)
-        BuildRatingPanel();
-    if (open)
-        m_panel->show();
-    setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
-    if (open) {
-        WidgetOf({Control::txtUn, 0})->setFocus(Qt::OtherFocusReason);
-    } else {
-        if (focus && m_panel->isAncestorOf(focus))
+    Act([&] {
+        m_form.UserShowPanel(open);
+        const WindowLayout &layout = Layout();
+        const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
+        QWidget *focus = QApplication::focusWidget();
+        if (!open && focus && m_ratingPanel.Widget() && m_ratingPanel.Widget()->isAncestorOf(focus))
             WidgetOf(layout.focusOrder.front())->setFocus(Qt::OtherFocusReason);
-        m_panel->hide();
-    }
-    RenderToggle(*m_toggle, open);
-    Render();
+        m_ratingPanel.SetOpen(open);
+        setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
+        if (open)
+            WidgetOf({Control::txtUn, 0})->setFocus(Qt::OtherFocusReason);
+        RenderToggle(*m_toggle, open);
+    });
 }
 
 void TolvarineWindow::CopyResults() const {
@@ -105,12 +106,14 @@ void TolvarineWindow::CopyResults() const {
 }
 
 void TolvarineWindow::RenderRatingCheck() {
-    if (!m_panel)
+    if (!m_ratingPanel.Widget())
         return;
+    const window::RatingModel &rating = m_form.Rating();
     for (int k = 0; k < 4; ++k) {
         const window::ControlId id{Control::txtMarja, k};
-        RenderMargin(*m_fields.at(id), m_form.Field(id).Text(), m_form.Rating().MarginOf(k),
-                     m_form.Rating().MarginDescription(k));
+        RenderMargin(*m_fields.at(id), m_form.Field(id).Text(), rating.MarginOf(k),
+                     rating.MarginDescription(k), rating.MarginBasis(k));
+        RenderKind(*m_lists.at({Control::cboTipUn, k}));
     }
 }
 
