@@ -65,8 +65,9 @@ TEST_F(RatingPanel, TabReachesTheButtonThenThePanelsInputsOnly) {
         {Qt::Key_Tab, false, {"txtCs(0)"}},
         {Qt::Key_Space,
          true,
-         {"txtUn(0)", "cboUn(0)", "txtUn(1)", "cboUn(1)", "txtUn(2)", "cboUn(2)", "txtUn(3)",
-          "cboUn(3)", "cboTipUn", "txtTol", "txtFrec", "txtCs(0)"}},
+         {"txtUn(0)", "cboUn(0)", "cboTipUn(0)", "txtUn(1)", "cboUn(1)", "cboTipUn(1)", "txtUn(2)",
+          "cboUn(2)", "cboTipUn(2)", "txtUn(3)", "cboUn(3)", "cboTipUn(3)", "txtTol", "txtFrec",
+          "txtCs(0)"}},
         {Qt::Key_Return, false, {"cmdVerificare", "txtCs(0)"}},
     };
     for (const auto &c : cases) {
@@ -96,10 +97,11 @@ TEST_F(RatingPanel, ARatingBelowTheWorstPeakTurnsTheMarginRed) {
     PressF2();
     TypeInto("txtUn(0)", "160");
     QLineEdit &margin = Edit("txtMarja(0)");
-    EXPECT_EQ(margin.text(), QString::fromUtf8("\u26A0 -18.898"));
+    EXPECT_EQ(margin.text(), "-18.898");
     EXPECT_EQ(margin.palette().color(QPalette::Text), QColor(0xB0, 0x00, 0x00));
     EXPECT_EQ(margin.accessibleDescription(),
-              QString::fromUtf8("Depășește tensiunea nominală cu 18.898 V"));
+              QString::fromUtf8("Depășește tensiunea nominală cu 18.898 V, față de vârf (c.c.)"));
+    EXPECT_EQ(margin.toolTip(), margin.accessibleDescription());
     EXPECT_EQ(Edit("txtXc").text(), "63.662");
     EXPECT_EQ(Edit("txtUMXc").text(), QString::fromUtf8("kΩ"));
 
@@ -107,6 +109,9 @@ TEST_F(RatingPanel, ARatingBelowTheWorstPeakTurnsTheMarginRed) {
     EXPECT_EQ(Combo("cboUn(0)").currentText(), "kV");
     EXPECT_EQ(margin.text(), "21.102");
     EXPECT_EQ(margin.palette().color(QPalette::Text), QColor(0x00, 0x64, 0x00));
+    const auto signs = margin.findChildren<QAction *>("semnAvertizare");
+    ASSERT_EQ(signs.size(), 1);
+    EXPECT_FALSE(signs[0]->isVisible());
 }
 
 TEST_F(RatingPanel, CopiesTheResultsWithCtrlShiftCAndFromTheContextMenu) {
@@ -126,22 +131,28 @@ TEST_F(RatingPanel, CopiesTheResultsWithCtrlShiftCAndFromTheContextMenu) {
     EXPECT_EQ(Window().contextMenuPolicy(), Qt::ActionsContextMenu);
     (*copy)->trigger();
     EXPECT_TRUE(QApplication::clipboard()->text().contains(QString::fromUtf8(
-        "C2\t160\tV\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\t661.25\tuJ\n")));
+        "C2\t160\tV\tc.c.\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\tvârf\t1.6\tmJ\n")));
 }
 
 // The longest texts of six typed characters without an exponent: 999999 kV
 // is 1000 MV RMS and 1414,212 MV at its peak.
 TEST_F(RatingPanel, EachResultFieldShowsItsLongestTextWhole) {
+    TypeExample();
     PressF2();
+    TypeInto("txtUn(1)", "1"); // the warning sign takes its room
     const std::pair<const char *, const char *> longest[] = {
-        {"txtUmax(0)", "999,999"}, {"txtUvarf(3)", "1414,212"}, {"txtMarja(1)", "⚠ -1414,212"},
+        {"txtUmax(0)", "999,999"}, {"txtUvarf(3)", "1414,212"}, {"txtMarja(1)", "-1414,212"},
         {"txtW(2)", "999,999"},    {"txtQ", "999,999"},         {"txtWt", "999,999"},
         {"txtXc", "999,999"},      {"txtI", "999,999"},
     };
     for (const auto &[name, text] : longest) {
         QLineEdit &edit = Edit(name);
         // QLineEdit keeps 2 pixels between its contents and the text.
-        const int room = edit.contentsRect().marginsRemoved(edit.textMargins()).width() - 4;
+        int room = edit.contentsRect().marginsRemoved(edit.textMargins()).width() - 4;
+        for (const QWidget *side : edit.findChildren<QWidget *>()) {
+            if (side->isVisible())
+                room -= side->width();
+        }
         EXPECT_LE(edit.fontMetrics().boundingRect(QString::fromUtf8(text)).width(), room)
             << name << " cuts " << text;
     }

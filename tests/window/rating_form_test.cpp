@@ -328,7 +328,7 @@ TEST(RatingCheck, MixedKindsOnAChainEachAgainstItsOwn) {
     Type(form, Ust, "400");
     Paste(form, Id(Control::txtUn, 0), "275 V~");
     Paste(form, Id(Control::txtUn, 1), "630VDC");
-    EXPECT_EQ(form.Field(Id(Control::txtMarja, 0)).Text(), "55"); // 275 - 220
+    EXPECT_EQ(form.Field(Id(Control::txtMarja, 0)).Text(), "55");      // 275 - 220
     EXPECT_EQ(form.Field(Id(Control::txtMarja, 1)).Text(), "318.873"); // 630 - 220 sqrt 2
     EXPECT_NE(form.Rating().MarginDescription(0).find("efectivă (c.a.)"), std::string::npos);
     EXPECT_NE(form.Rating().MarginDescription(1).find("vârf (c.c.)"), std::string::npos);

@@ -129,7 +129,8 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         std::string trimmed = TrimPasted(edit.inserted);
         if (id.control == Control::txtTol) {
             trimmed = WithoutPlusMinus(trimmed);
-        } else if (auto mark = id.control == Control::txtUn ? SplitKindMark(trimmed) : std::nullopt) {
+        } else if (auto mark =
+                       id.control == Control::txtUn ? SplitKindMark(trimmed) : std::nullopt) {
             trimmed = std::move(mark->value);
             ratingKind = mark->kind;
         }

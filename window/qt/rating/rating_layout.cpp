@@ -41,15 +41,15 @@ constexpr ControlRow Caption(const char *name, int index, TwipRect rect) {
 }
 constexpr ControlRow List(const char *name, Control control, int index, TwipRect rect,
                           const char *accessible) {
-    return {name,        {control, index}, WidgetKind::List, rect, std::nullopt, Align::Left,
-            kWindowFont, Border::Sunken,   accessible};
+    return {name,        {control, index}, WidgetKind::List, rect,      std::nullopt,
+            Align::Left, kWindowFont,      Border::Sunken,   accessible};
 }
 
 // The rating of capacitor k + 1 = n, its unit and its kind.
 #define TOLVARINE_RATING_INPUT(k, n)                                                               \
     Input("txtUn(" #k ")", Control::txtUn, k, {390, kRow[k], 780, 360},                            \
           "Tensiunea nominală a C" #n),                                                            \
-        List("cboUn(" #k ")", Control::cboUn, k, {1185, kRow[k], 780, 360},                       \
+        List("cboUn(" #k ")", Control::cboUn, k, {1185, kRow[k], 780, 360},                        \
              "Unitatea tensiunii nominale a C" #n),                                                \
         List("cboTipUn(" #k ")", Control::cboTipUn, k, {1980, kRow[k], 825, 360},                  \
              "Felul tensiunii nominale a C" #n)
@@ -65,9 +65,9 @@ constexpr ControlRow List(const char *name, Control control, int index, TwipRect
               "Tensiunea maximă de vârf pe C" #n),                                                 \
         Unit("txtUMUvarf(" #k ")", Control::txtUMUvarf, k, {5460, kRow[k], 405, 360},              \
              "Unitatea tensiunii de vârf pe C" #n),                                                \
-        Value("txtMarja(" #k ")", Control::txtMarja, k, {5880, kRow[k], 1335, 360},                \
+        Value("txtMarja(" #k ")", Control::txtMarja, k, {5880, kRow[k], 1365, 360},                \
               "Marja față de tensiunea nominală a C" #n),                                          \
-        Unit("txtUMMarja(" #k ")", Control::txtUMMarja, k, {7200, kRow[k], 405, 360},              \
+        Unit("txtUMMarja(" #k ")", Control::txtUMMarja, k, {7230, kRow[k], 390, 360},              \
              "Unitatea marjei C" #n),                                                              \
         Value("txtW(" #k ")", Control::txtW, k, {7620, kRow[k], 1095, 360},                        \
               "Energia maximă la vârf în C" #n),                                                   \

@@ -35,8 +35,8 @@ struct RatingLayout {
     // The tooltip and accessible description of a kind list, after its
     // entry, in the order of calc::RatingKind.
     std::array<const char *, 2> kindToolTips;
-    Rgb within;                          // the margin's text while the rating holds
-    Rgb exceeds;                         // and while the peak exceeds it
+    Rgb within;  // the margin's text while the rating holds
+    Rgb exceeds; // and while the peak exceeds it
 };
 
 // The one table of the rating check panel's geometry, colours and texts.
