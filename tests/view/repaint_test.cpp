@@ -4,12 +4,14 @@
 // screen's copy is compared at the scale of 1 only, where it is not resized.
 #include "window_fixture.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QPaintEvent>
 #include <QScreen>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
 #include <set>
 
@@ -92,33 +94,61 @@ TEST_F(KeystrokeRepaint, RepaintOnlyTheFieldsThatChangedAndTheFrameBehindThem) {
 
 namespace {
 
-// Each action of the user shows the model's state in the widgets once.
-class OneRender : public WindowTest {};
+// Each action of the user shows the model's state in the widgets once,
+// driven as a user does: keys and clicks.
+class OneRender : public WindowTest {
+protected:
+    QWidget &Named(const char *name) { return *Window().findChild<QWidget *>(name); }
+    // Presses `key` where the focus is, as the keyboard does.
+    std::function<void()> Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        return [key, modifiers] { QTest::keyClick(QApplication::focusWidget(), key, modifiers); };
+    }
+    std::function<void()> Click(const char *button) {
+        return [this, button] { QTest::mouseClick(&Named(button), Qt::LeftButton); };
+    }
+    std::function<void()> FocusThen(const char *widget, std::function<void()> then) {
+        return [this, widget, then] {
+            Named(widget).setFocus(Qt::OtherFocusReason);
+            then();
+        };
+    }
+};
 
 TEST_F(OneRender, PerActionOfTheUser) {
-    QLineEdit &c1 = Edit("txtCs(0)");
-    const struct {
+    struct Action {
         const char *action;
         std::function<void()> act;
-    } actions[] = {
-        {"digit typed", [&] { QTest::keyClick(&c1, Qt::Key_4); }},
-        {"unit letter typed", [&] { QTest::keyClick(&c1, Qt::Key_N); }},
-        {"Backspace", [&] { QTest::keyClick(&c1, Qt::Key_Backspace); }},
-        {"undo", [&] { QTest::keyClick(&c1, Qt::Key_Z, Qt::ControlModifier); }},
-        {"paste",
-         [&] {
-             QApplication::clipboard()->setText(QStringLiteral("4n7\n"));
-             QTest::keyClick(&c1, Qt::Key_V, Qt::ControlModifier);
-         }},
-        {"list choice", [&] { Combo("cboUst").activated(1); }},
-        {"button", [&] { Button().click(); }},
     };
-    c1.setFocus(Qt::OtherFocusReason);
+    std::vector<Action> actions = {
+        {"digit typed", FocusThen("txtCs(0)", Key(Qt::Key_4))},
+        {"unit letter typed", Key(Qt::Key_N)},
+        {"Backspace", Key(Qt::Key_Backspace)},
+        {"undo", Key(Qt::Key_Z, Qt::ControlModifier)},
+        {"paste",
+         [this] {
+             QApplication::clipboard()->setText(QStringLiteral("4n7\n"));
+             Key(Qt::Key_V, Qt::ControlModifier)();
+         }},
+        {"list choice with a key", FocusThen("cboUst", Key(Qt::Key_Down))},
+        {"button clicked", Click("cmdClear")},
+        {"F2, the panel's first opening", Key(Qt::Key_F2)},
+        {"kind chosen with a key", FocusThen("cboTipUn(0)", Key(Qt::Key_Down))},
+        {"F2 closing the panel", Key(Qt::Key_F2)},
+        {"the panel's button clicked", Click("cmdVerificare")},
+        {"the panel's button clicked again", Click("cmdVerificare")},
+    };
+    // A part opened by F3, once the window has one, joins the same rule.
+    const auto own = Window().actions();
+    if (std::ranges::any_of(own, [](QAction *a) { return a->shortcut() == Qt::Key_F3; })) {
+        actions.push_back({"F3, opening", Key(Qt::Key_F3)});
+        actions.push_back({"F3, closing", Key(Qt::Key_F3)});
+    }
     for (const auto &[action, act] : actions) {
         const std::size_t before = Window().RenderCount();
         act();
         EXPECT_EQ(Window().RenderCount() - before, 1U) << action;
     }
+    EXPECT_EQ(Combo("cboTipUn(0)").currentText(), "c.a.");
 }
 
 } // namespace
