@@ -3,13 +3,15 @@
 // event goes through the key preview to the field, the model validates and
 // recalculates, and the window updates the widgets' texts; then, painted,
 // the same with the repaint that follows. The label gives the renders of the
-// window per keystroke, where the window counts them.
+// window per keystroke, where the window counts them. And the first opening
+// of the rating check's panel, which builds it, painted: within a frame.
 #include "layout_values.h"
 #include "locale_formats.h"
 #include "tolvarine_window.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -99,6 +101,29 @@ void BM_KeystrokeQtWindowPainted(benchmark::State &state) {
     Keystrokes(state, true);
 }
 BENCHMARK(BM_KeystrokeQtWindowPainted)->Unit(benchmark::kMicrosecond);
+
+// A new window each iteration, outside the timing; the click on
+// "Verificare" that builds and shows the panel, and its paint, inside.
+void BM_RatingPanelFirstOpening(benchmark::State &state) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto window = StartedWindow();
+        auto *toggle =
+            window ? window->findChild<QPushButton *>(QStringLiteral("cmdVerificare")) : nullptr;
+        if (!toggle) {
+            state.SkipWithError("no window or no Verificare button");
+            return;
+        }
+        QCoreApplication::sendPostedEvents(window.get(), QEvent::UpdateRequest);
+        state.ResumeTiming();
+        toggle->click();
+        window->repaint();
+        state.PauseTiming();
+        window.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RatingPanelFirstOpening)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 } // namespace
 

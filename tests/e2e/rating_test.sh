@@ -5,9 +5,11 @@
 # the window's class is the one its desktop entry names, opens the rating
 # check from the keyboard (Tab to "Verificare", Space), rates both capacitors
 # at 160 V and sees the margins turn red, copies the results with
-# Ctrl+Shift+C, then takes the ratings as AC (RMS) and sees the margins turn
-# green, and types a tolerance of 150 %, which a screen reader hears as an
-# alert naming the tolerance.
+# Ctrl+Shift+C, takes C2's rating as AC (RMS) with its kind list, then on
+# 400 V pastes "275 V~" into C1's rating and "630VDC" into C2's, as printed
+# on an X2 part and a film part, and reads from the copied table that each
+# margin holds against its own kind; last it types a tolerance of 150 %,
+# which a screen reader hears as an alert naming the tolerance.
 # Usage: rating_test.sh <Tolvarine program> <folder for the screenshot> <desktop entry>
 set -euo pipefail
 program=$1
@@ -72,7 +74,7 @@ echo "window height closed: $closed, open: $opened"
 [ "$opened" -gt "$closed" ] || { echo "FAIL: Space on Verificare did not open the panel"; exit 1; }
 import -window "$window" "$work/unrated.png"
 xdotool type --delay 40 160
-xdotool key --delay 40 Tab Tab
+xdotool key --delay 40 Tab Tab Tab
 xdotool type --delay 40 160
 sleep 0.5
 import -window "$window" "$out/e2e_rating.png"
@@ -92,21 +94,45 @@ expect_line() {
 expect_line 'C1\t100\tnF\t115\tV'
 expect_line 'Tensiunea aplicată\t230\tV'
 expect_line 'Capacitate echivalentă\t50\tnF'
-expect_line 'C2\t160\tV\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\t661.25\tuJ'
+expect_line 'C2\t160\tV\tc.c.\t126.5\tV\t178.898\tV\t-18.898\tV\tdepășește\tvârf\t1.6\tmJ'
+expect_line 'Energie W, la vârful nominal\t2.645\tmJ'
 expect_line 'Reactanță Xc, nominală\t63.662\tkΩ'
 
-# The rating kind follows the ratings in the focus order: Down takes AC.
-xdotool key --delay 40 Tab Tab Tab Tab Tab Tab Down
+# Each rating's kind follows its unit in the focus order: Down takes AC.
+xdotool key --delay 40 Tab Tab Down
 sleep 0.5
-import -window "$window" "$work/alternating.png"
-echo "AC ratings: red pixels $(red_pixels "$work/alternating.png")," \
-    "green pixels $(green_pixels "$work/alternating.png"); margins: $(margins)"
-[ "$(margins)" == "33.5 33.5" ] || fail "the AC margins are not 33.5 V each"
-[ "$(red_pixels "$work/alternating.png")" -eq 0 ] &&
-    [ "$(green_pixels "$work/alternating.png")" -gt 0 ] || fail "the margins did not turn green"
+echo "C2 rated AC; margins: $(margins)"
+[ "$(margins)" == "-18.898 33.5" ] || fail "C2's AC margin is not 33.5 V beside C1's DC one"
+
+# Places in the window, in pixels: the applied voltage, C1's and C2's
+# ratings, the tolerance.
+click() { xdotool mousemove --window "$window" "$1" "$2" click 1; sleep 0.2; }
+paste_into() { # x y text
+    printf '%s' "$3" | xclip -selection clipboard
+    click "$1" "$2"
+    xdotool key --delay 40 ctrl+a ctrl+v
+}
+click 348 284
+xdotool key --delay 40 ctrl+a
+xdotool type --delay 40 400
+paste_into 60 365 '275 V~'
+paste_into 60 393 '630VDC'
+sleep 0.5
+import -window "$window" "$work/printed.png"
+echo "275 V~ and 630VDC on 400 V: red pixels $(red_pixels "$work/printed.png")," \
+    "green pixels $(green_pixels "$work/printed.png"); margins: $(margins)"
+[ "$(margins)" == "55 318.873" ] || fail "the margins are not 55 V (RMS) and 318.873 V (peak)"
+[ "$(red_pixels "$work/printed.png")" -eq 0 ] &&
+    [ "$(green_pixels "$work/printed.png")" -gt 0 ] || fail "the margins did not turn green"
+xdotool key ctrl+shift+c
+sleep 0.3
+xclip -selection clipboard -o >"$work/clipboard.txt"
+expect_line 'C1\t275\tV\tc.a.\t220\tV\t311.127\tV\t55\tV\tîn limită\tefectivă\t4.84\tmJ'
+expect_line 'C2\t630\tV\tc.c.\t220\tV\t311.127\tV\t318.873\tV\tîn limită\tvârf\t4.84\tmJ'
 
 # A tolerance of 150 %: the message band names the tolerance, as an alert.
-xdotool key --delay 40 Tab
+click 720 349
+xdotool key --delay 40 ctrl+a
 xdotool type --delay 40 150
 tolerance="Toleranța trebuie să fie sub 100 %."
 for _ in $(seq 150); do grep -qF "$tolerance" "$work/alerts" && break; sleep 0.1; done
