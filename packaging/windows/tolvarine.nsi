@@ -1,9 +1,11 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ; The installer of Tolvarine for Windows: for the current user or for all
-; users, with a Start-menu entry and an uninstaller that removes every file,
-; folder, shortcut and registry key it made. makensis is given:
+; users, with Start-menu entries for the program and its read-me and an
+; uninstaller that removes every file, folder, shortcut and registry key it
+; made. makensis is given:
 ;   -DVERSION=1.00 -DEXE=<Tolvarine.exe> -DLICENSE=<licence text>
-;   -DNOTICES=<third-party notices> -DREADME=<read-me> -DOUTFILE=<setup.exe>
+;   -DNOTICES=<third-party notices> -DREADME=<the installed program's read-me>
+;   -DOUTFILE=<setup.exe>
 ; Silent use: /S, with /CurrentUser or /AllUsers to choose for whom.
 ; A 64-bit installer for a 64-bit program: it sees the 64-bit Program Files
 ; folder and registry.
@@ -12,6 +14,7 @@ SetCompressor /SOLID lzma
 
 !define APP Tolvarine
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${APP}"
+!define README_LINK "$SMPROGRAMS\${APP} - Citiți-mă.lnk"
 
 Name "${APP}"
 OutFile "${OUTFILE}"
@@ -83,6 +86,7 @@ Section "${APP}"
     File "/oname=README.txt" "${README}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
     CreateShortCut "$SMPROGRAMS\${APP}.lnk" "$INSTDIR\${APP}.exe"
+    CreateShortCut "${README_LINK}" "$INSTDIR\README.txt"
 
     ; Apps & features: SHCTX is the current user's or the machine's keys,
     ; as the install mode chose.
@@ -103,6 +107,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\${APP}.lnk"
+    Delete "${README_LINK}"
     Delete "$INSTDIR\${APP}.exe"
     Delete "$INSTDIR\LICENSE.txt"
     Delete "$INSTDIR\THIRD-PARTY.txt"

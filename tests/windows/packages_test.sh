@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The portable zip holds the program and its texts; the installer, run
 # silently under Wine for the current user and for all users, installs the
-# program, its Start-menu entry and its uninstall entry; the installed
+# program, its Start-menu entries (the program, its read-me) and its uninstall
+# entry; the installed
 # program starts; the uninstaller then leaves nothing of it behind.
 # Usage: packages_test.sh <Tolvarine.exe> <setup.exe> <zip>
 #        (WINE: the wine program; WINEPREFIX: its prefix)
@@ -48,6 +49,11 @@ while read -r mode hive; do
     shortcut=$(found Tolvarine.lnk)
     [ -n "$shortcut" ] && pass "$mode: Start-menu entry ${shortcut#"$drive"/}" ||
         fail "$mode: no Start-menu entry"
+    [ -n "$(found 'Tolvarine - Citiți-mă.lnk')" ] && pass "$mode: the read-me's Start-menu entry" ||
+        fail "$mode: no Start-menu entry for the read-me"
+    grep -q 'meniul Start' "$(dirname "$installed")/README.txt" &&
+        pass "$mode: the read-me is the installed program's" ||
+        fail "$mode: the read-me installed is not the installed program's"
     registered "$hive" && pass "$mode: uninstall entry under $hive" ||
         fail "$mode: no uninstall entry under $hive"
 
@@ -69,7 +75,8 @@ while read -r mode hive; do
     dir=$(dirname "$installed")
     "$WINE" "$dir/Uninstall.exe" /S >"$work/uninstall.log" 2>&1
     "$wineserver" -w
-    left=$( { [ -e "$dir" ] && echo "$dir"; found Tolvarine.lnk; } | sed "s|$drive/||")
+    left=$( { [ -e "$dir" ] && echo "$dir"; found Tolvarine.lnk; found 'Tolvarine - Citiți-mă.lnk'; } |
+        sed "s|$drive/||")
     registered "$hive" && left+=" the uninstall entry"
     [ -z "$left" ] && pass "$mode: the uninstaller left nothing behind" ||
         fail "$mode: the uninstaller left $left"
