@@ -9,6 +9,11 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "(pF, nF, uF) and the applied AC voltage (uV, mV, V, kV) are typed. After\n"
     "every keystroke it shows the equivalent series capacitance and the voltage\n"
     "across each capacitor in readable units, beside a drawing of the circuit.\n"
+    "The rating check (F2) gives each capacitor's worst-case voltage within the\n"
+    "tolerance, its margin against its own DC or AC rating, typed as printed\n"
+    "(275V~, 630VDC), and the energy at the peak. The design part (F3) tells\n"
+    "which standard capacitors to put in series for a target capacitance and\n"
+    "which ratings they need. Ctrl+Shift+C copies the results as a table.\n"
     "The window's texts are Romanian.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${TOLVARINE_HOMEPAGE})
 set(CPACK_GENERATOR DEB)
