@@ -20,7 +20,7 @@ EXPECTED = {
     "Unitatea C4": ("pF", None),
     "Unitatea tensiunii aplicate": ("V", None),
     "Toleranța": ("10", None),
-    "Felul tensiunilor nominale": ("c.c.", None),
+    "Felul tensiunii nominale a C1": ("c.c.", "c.c.: tensiune nominală de curent continuu"),
     "Tensiunea maximă efectivă pe C1": ("126.5", "V. Rezultat"),
     "Reactanța nominală": ("636.62", "MΩ. Rezultat"),
 }
