@@ -19,16 +19,18 @@ constexpr std::size_t kMaxInserted = 10;
 
 // Characters a user may type or paste: everything a number is made of in any
 // locale, blanks and line breaks, the unit letters with their base units,
-// other letters, and multi-byte characters (the French group separators and
-// the Swiss apostrophe among them).
-const std::array<const char *, 64> kAlphabet = {
-    "0",  "1",      "2",    "3",      "4",      "5",      "6",          "7",  "8",      "9",
-    "0",  "1",      "5",    "9",      "00",     ".",      ",",          ".",  ",",      "-",
-    "+",  "e",      "E",    " ",      " ",      "\t",     "\n",         "\r", "\u00A0", "\u202F",
-    "'",  "\u2019", "p",    "n",      "u",      "\u00B5", "m",          "k",  "K",      "M",
-    "V",  "v",      "F",    "f",      "H",      "z",      "%",          "N",  "U",      "P",
-    "d",  "a",      "x",    "\u00B7", "\u00E9", "\u20AC", "\U0001F600", "D",  "\u03BC", "nF",
-    "kV", "Hz",     "\r\n", "4n7",
+// other letters, multi-byte characters (the French group separators and the
+// Swiss apostrophe among them), and the marks printed with ratings and
+// tolerances.
+const std::array<const char *, 71> kAlphabet = {
+    "0",      "1",      "2",          "3",  "4",      "5",      "6",   "7",  "8",
+    "9",      "0",      "1",          "5",  "9",      "00",     ".",   ",",  ".",
+    ",",      "-",      "+",          "e",  "E",      " ",      " ",   "\t", "\n",
+    "\r",     "\u00A0", "\u202F",     "'",  "\u2019", "p",      "n",   "u",  "\u00B5",
+    "m",      "k",      "K",          "M",  "V",      "v",      "F",   "f",  "H",
+    "z",      "%",      "N",          "U",  "P",      "d",      "a",   "x",  "\u00B7",
+    "\u00E9", "\u20AC", "\U0001F600", "D",  "\u03BC", "nF",     "kV",  "Hz", "\r\n",
+    "4n7",    "~",      "=",          "AC", "DC",     "\u00B1", "+/-", "/",
 };
 
 class Reader {
@@ -165,10 +167,11 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.kind = ActionKind::Choose;
             const std::uint8_t b = in.Byte();
             const int list = b % 5;
-            action.target = b >= 0xC0  ? ControlId{Control::cboUn, b % 4}
-                            : list < 4 ? ControlId{Control::cboCs, list}
-                                       : ControlId{Control::cboUst, 0};
-            action.entry = in.Byte() % (list < 4 && b < 0xC0 ? 3 : 4);
+            action.target = b >= 0xE0   ? ControlId{Control::cboTipUn, b % 4}
+                            : b >= 0xC0 ? ControlId{Control::cboUn, b % 4}
+                            : list < 4  ? ControlId{Control::cboCs, list}
+                                        : ControlId{Control::cboUst, 0};
+            action.entry = in.Byte() % (b >= 0xE0 ? 2 : list < 4 && b < 0xC0 ? 3 : 4);
             break;
         }
         case 6:
@@ -221,12 +224,17 @@ void Perform(window::frmTolvarine &form, const Action &action,
 }
 
 std::string Describe(const Action &action) {
-    static const std::map<Control, const char *> kNames = {
-        {Control::txtCs, "txtCs"},       {Control::cboCs, "cboCs"},
-        {Control::txtUst, "txtUst"},     {Control::cboUst, "cboUst"},
-        {Control::txtUn, "txtUn"},       {Control::cboUn, "cboUn"},
-        {Control::txtTol, "txtTol"},     {Control::txtFrec, "txtFrec"},
-        {Control::cmdClear, "cmdClear"}, {Control::frmTolvarine, "frmTolvarine"}};
+    static const std::map<Control, const char *> kNames = {{Control::txtCs, "txtCs"},
+                                                           {Control::cboCs, "cboCs"},
+                                                           {Control::txtUst, "txtUst"},
+                                                           {Control::cboUst, "cboUst"},
+                                                           {Control::txtUn, "txtUn"},
+                                                           {Control::cboUn, "cboUn"},
+                                                           {Control::cboTipUn, "cboTipUn"},
+                                                           {Control::txtTol, "txtTol"},
+                                                           {Control::txtFrec, "txtFrec"},
+                                                           {Control::cmdClear, "cmdClear"},
+                                                           {Control::frmTolvarine, "frmTolvarine"}};
     const std::string field = std::string(kNames.at(action.target.control)) + "(" +
                               std::to_string(action.target.index) + ")";
     const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
