@@ -3,6 +3,7 @@
 // the current input, as a form whose panel never closed shows it.
 #include "form_driver.h"
 #include "locale_formats.h"
+#include "rating_model.h"
 #include "results_table.h"
 
 #include <gtest/gtest.h>
@@ -77,6 +78,28 @@ TEST(RatingPanel, ChecksOnlyWhileOpenAndThenOnTheCurrentInput) {
         EXPECT_EQ(form.LabelOf(verificare).Caption(),
                   step.open ? alwaysOpen.LabelOf(verificare).Caption() : "");
     }
+}
+
+// What another part of the window (the design part) writes for a capacitor:
+// its rating's text, unit and kind, each raising its notification once, and
+// nothing for what stays.
+TEST(RatingModel, SetsOneCapacitorsRatingTextUnitAndKind) {
+    struct Recorder final : NotificationSink {
+        std::vector<ControlId> raised;
+        void Raise(ControlId id, Notification) override { raised.push_back(id); }
+    } sink;
+    RatingModel rating(sink);
+    rating.SetRating(2, "1.6", "kV", calc::RatingKind::AlternatingRms);
+    EXPECT_EQ(rating.Field({Control::txtUn, 2})->Text(), "1.6");
+    EXPECT_EQ(rating.List({Control::cboUn, 2})->Text(), "kV");
+    EXPECT_EQ(rating.KindOf(2), calc::RatingKind::AlternatingRms);
+    EXPECT_EQ(rating.KindOf(1), calc::RatingKind::DirectPeak);
+    const std::vector<ControlId> raised = {
+        {Control::cboUn, 2}, {Control::cboTipUn, 2}, {Control::txtUn, 2}};
+    EXPECT_EQ(sink.raised, raised);
+    sink.raised.clear();
+    rating.SetRating(2, "1.6", "kV", calc::RatingKind::AlternatingRms);
+    EXPECT_TRUE(sink.raised.empty());
 }
 
 } // namespace
