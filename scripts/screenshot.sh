@@ -5,7 +5,8 @@
 # same under a dark desktop (Qt's KDE platform theme reading a Breeze Dark
 # colour scheme, the Fusion style), with the applied voltage's list open.
 # With --rating, takes docs/screenshot-rating.png: the rating check open on
-# 2 x 100 nF on 230 V, +-10 %, 50 Hz, rated 160 V each.
+# 2 x 100 nF on 230 V, +-10 %, 50 Hz, C1 an X2 part rated 275 V~ (AC), C2
+# rated 160 V DC.
 # Usage: scripts/screenshot.sh [--dark|--rating] [path to the Tolvarine program]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -74,7 +75,8 @@ xdotool windowfocus --sync "$window"
 sleep 0.5
 
 if [ -n "$rating" ]; then
-    # The values in engineering notation, F2, the ratings of C1 and C2.
+    # The values in engineering notation, F2, the ratings of C1 and C2 as
+    # printed on the parts.
     xdotool key --delay 50 ctrl+a
     xdotool type --delay 50 100n
     xdotool key --delay 50 Tab Tab
@@ -82,9 +84,9 @@ if [ -n "$rating" ]; then
     xdotool key --delay 50 Tab Tab Tab Tab Tab Tab
     xdotool type --delay 50 230
     xdotool key --delay 50 F2
-    xdotool type --delay 50 160
-    xdotool key --delay 50 Tab Tab
-    xdotool type --delay 50 160
+    xdotool type --delay 50 '275V~'
+    xdotool key --delay 50 Tab Tab Tab
+    xdotool type --delay 50 160VDC
     sleep 0.5
     import -window "$window" docs/screenshot-rating.png
     echo "Wrote docs/screenshot-rating.png"
