@@ -131,7 +131,7 @@ gbRow "DoubleToText" BM_DoubleToText -
 gbRow "keystroke through the model" BM_KeystrokeModel -
 gbRow "keystroke through the Qt window" BM_KeystrokeQtWindow -
 gbRow "keystroke through the Qt window, painted" BM_KeystrokeQtWindowPainted 80
-gbRow "rating panel's first opening, painted" BM_RatingPanelFirstOpening 16000
+gbRow "rating panel's first opening, painted" BM_RatingPanelFirstOpening/iterations:20 16000
 # The renders of the window per keystroke, from the benchmark's label.
 rendersOf() { # side
     cat "$results"/view_bench-"$1"-*.csv 2>/dev/null | awk -F, '

@@ -74,7 +74,8 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     MaskCoveredEdges(*m_frame);
     SetFocusOrder();
     BuildRatingCheck();
-    Render();
+    // The widgets show the model first in Start, after its load: the design
+    // values that the load replaces are never shown.
     m_keyPreview =
         new KeyPreview(*this, [this](std::int16_t keyAscii) { return PreviewKey(keyAscii); });
 }
