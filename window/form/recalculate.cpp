@@ -23,6 +23,7 @@ void frmTolvarine::Recalculate() {
     ComputeResults();
     m_failure.clear();
     SetMarks({});
+    UpdateDesign();
     RenderBand();
 }
 
