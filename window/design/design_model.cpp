@@ -160,8 +160,9 @@ void DesignModel::Update(double volts, const std::string &applied, double tolera
     query.volts = volts;
     query.tolerance = tolerancePercent / 100;
     query.kind = static_cast<calc::RatingKind>(KindEntry());
-    lblProiectare.SetCaption("Tensiunile pieselor, la " + applied + " aplicați și toleranța ±" +
-                             runtime::DoubleToText(tolerancePercent, format) + " %:");
+    lblProiectare.SetCaption("U max: de vârf pentru c.c., efectivă pentru c.a., la " + applied +
+                             " aplicați și toleranța ±" +
+                             runtime::DoubleToText(tolerancePercent, format) + " %");
     if (!m_asked || !(*m_asked == query)) {
         m_found = calc::BestCombinations(query);
         m_asked = query;

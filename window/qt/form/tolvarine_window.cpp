@@ -74,6 +74,7 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     MaskCoveredEdges(*m_frame);
     SetFocusOrder();
     BuildRatingCheck();
+    BuildDesign();
     Render();
     m_keyPreview =
         new KeyPreview(*this, [this](std::int16_t keyAscii) { return PreviewKey(keyAscii); });
@@ -102,6 +103,8 @@ QWidget *TolvarineWindow::WidgetOf(ControlId id) const {
         return m_clear;
     if (id.control == Control::cmdVerificare)
         return m_toggle;
+    if (id.control == Control::cmdProiectare)
+        return m_designToggle;
     return nullptr;
 }
 

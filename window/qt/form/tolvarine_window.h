@@ -25,6 +25,7 @@ class QPushButton;
 namespace view {
 
 class CircuitFrame;
+class DesignPanel;
 class EditCapture;
 class FieldUndo;
 class KeyPreview;
@@ -54,6 +55,8 @@ public:
     std::size_t RenderCount() const { return m_renders; }
     // Whether the rating check's panel is open (F2 or its button).
     bool RatingOpen() const { return m_form.PanelOpen(); }
+    // Whether the design part is open (F3 or its button).
+    bool DesignOpen() const { return m_form.DesignOpen(); }
 
 signals:
     // Esc has ended the program.
@@ -91,6 +94,14 @@ private:
     void CopyResults() const;
     void RenderRatingCheck();
 
+    // The design part (design_view.cpp).
+    void BuildDesign();
+    void BuildDesignPanel();
+    void SetDesignOpen(bool open);
+    void ApplyDesignRow();
+    void ArrangePanels();
+    void RenderDesign();
+
     window::frmTolvarine m_form;
     std::size_t m_renders = 0;
     CircuitFrame *m_frame = nullptr;
@@ -109,6 +120,8 @@ private:
     QLabel *m_noteBand = nullptr; // the neutral note, where lblEroare stands
     RatingPanel *m_panel = nullptr;
     QPushButton *m_toggle = nullptr;
+    DesignPanel *m_design = nullptr;
+    QPushButton *m_designToggle = nullptr;
 };
 
 } // namespace view

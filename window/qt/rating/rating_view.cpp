@@ -81,13 +81,12 @@ void TolvarineWindow::ApplyToolTips() {
 void TolvarineWindow::SetRatingOpen(bool open) {
     m_form.UserShowPanel(open);
     const WindowLayout &layout = Layout();
-    const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
     QWidget *focus = QApplication::focusWidget();
     if (open && !m_panel)
         BuildRatingPanel();
     if (open)
         m_panel->show();
-    setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
+    ArrangePanels();
     if (open) {
         WidgetOf({Control::txtUn, 0})->setFocus(Qt::OtherFocusReason);
     } else {
