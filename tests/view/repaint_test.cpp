@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QPaintEvent>
 #include <QScreen>
+#include <QTableWidget>
 #include <QTest>
 
 #include <functional>
@@ -112,6 +113,15 @@ TEST_F(OneRender, PerActionOfTheUser) {
          }},
         {"list choice", [&] { Combo("cboUst").activated(1); }},
         {"button", [&] { Button().click(); }},
+        {"F3", [&] { QTest::keyClick(&c1, Qt::Key_F3); }},
+        {"digit typed in the design part",
+         [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_5); }},
+        {"design row used",
+         [&] {
+             auto *table = Window().findChild<QTableWidget *>("tblProiectare");
+             table->setFocus(Qt::TabFocusReason);
+             QTest::keyClick(table, Qt::Key_Return);
+         }},
     };
     c1.setFocus(Qt::OtherFocusReason);
     for (const auto &[action, act] : actions) {
