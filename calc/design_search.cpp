@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <ranges>
 #include <tuple>
 
 namespace calc {
@@ -130,7 +131,10 @@ void Search(const DesignQuery &query, const std::vector<double> &reciprocals, in
         std::copy_n(y.parts.begin(), y.count, parts.begin() + x.count);
         leaders.Offer(Evaluate(query, parts, count));
     };
-    for (const HalfSum &x : lower) {
+    // The largest sums first: their complements are sums of larger parts,
+    // which the order of indices admits, so the leaders fill and the bound
+    // closes in early.
+    for (const HalfSum &x : std::views::reverse(lower)) {
         const auto at =
             std::lower_bound(upper.begin(), upper.end(), needed - x.value,
                              [](const HalfSum &sum, double value) { return sum.value < value; });

@@ -62,10 +62,11 @@ private:
     std::size_t m_at = 0;
 };
 
-// The window's own inputs, or from 0xC0 on the rating check's.
+// The window's own inputs, or from 0xC0 on the rating check's and the design
+// part's.
 ControlId InputField(std::uint8_t b) {
     if (b >= 0xC0)
-        return ValueFields()[5 + (b - 0xC0) % 6];
+        return ValueFields()[5 + (b - 0xC0) % 9];
     const int k = b % 5;
     return k < 4 ? ControlId{Control::txtCs, k} : ControlId{Control::txtUst, 0};
 }
@@ -78,6 +79,17 @@ void Edit(window::frmTolvarine &form, ControlId field, std::size_t from, std::si
     from = std::min(from, count);
     form.UserEdit(field, {from, std::min(length, count - from), inserted, source});
 }
+
+struct DesignList {
+    Control list;
+    int entries;
+};
+constexpr std::array<DesignList, 6> kDesignLists = {{{Control::cboCd, 3},
+                                                     {Control::cboNrC, 5},
+                                                     {Control::cboSerie, 4},
+                                                     {Control::cboCmin, 3},
+                                                     {Control::cboCmax, 3},
+                                                     {Control::cboTipD, 2}}};
 
 window::EditSource SourceOf(const std::string &text) {
     return window::CharacterCount(text) > 1 ? window::EditSource::Pasted
@@ -92,6 +104,9 @@ std::vector<ControlId> ValueFields() {
         fields.push_back({Control::txtUn, k});
     fields.push_back({Control::txtTol, 0});
     fields.push_back({Control::txtFrec, 0});
+    fields.push_back({Control::txtCd, 0});
+    fields.push_back({Control::txtCmin, 0});
+    fields.push_back({Control::txtCmax, 0});
     return fields;
 }
 
@@ -165,15 +180,21 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.kind = ActionKind::Choose;
             const std::uint8_t b = in.Byte();
             const int list = b % 5;
+            if (b >= 0xE0) { // the design part's lists, with their entries
+                const DesignList &design = kDesignLists[b % kDesignLists.size()];
+                action.target = {design.list, 0};
+                action.entry = in.Byte() % design.entries;
+                break;
+            }
             action.target = b >= 0xC0  ? ControlId{Control::cboUn, b % 4}
                             : list < 4 ? ControlId{Control::cboCs, list}
                                        : ControlId{Control::cboUst, 0};
             action.entry = in.Byte() % (list < 4 && b < 0xC0 ? 3 : 4);
             break;
         }
-        case 6:
+        case 6: // from 0x80 on, the design part opens or closes
             action.kind = ActionKind::Clear;
-            action.target = {Control::cmdClear, 0};
+            action.target = {kind >= 0x80 ? Control::cmdProiectare : Control::cmdClear, 0};
             break;
         default:
             action.kind = ActionKind::Key;
@@ -226,7 +247,12 @@ std::string Describe(const Action &action) {
         {Control::txtUst, "txtUst"},     {Control::cboUst, "cboUst"},
         {Control::txtUn, "txtUn"},       {Control::cboUn, "cboUn"},
         {Control::txtTol, "txtTol"},     {Control::txtFrec, "txtFrec"},
-        {Control::cmdClear, "cmdClear"}, {Control::frmTolvarine, "frmTolvarine"}};
+        {Control::cmdClear, "cmdClear"}, {Control::frmTolvarine, "frmTolvarine"},
+        {Control::txtCd, "txtCd"},       {Control::cboCd, "cboCd"},
+        {Control::cboNrC, "cboNrC"},     {Control::cboSerie, "cboSerie"},
+        {Control::txtCmin, "txtCmin"},   {Control::cboCmin, "cboCmin"},
+        {Control::txtCmax, "txtCmax"},   {Control::cboCmax, "cboCmax"},
+        {Control::cboTipD, "cboTipD"},   {Control::cmdProiectare, "cmdProiectare"}};
     const std::string field = std::string(kNames.at(action.target.control)) + "(" +
                               std::to_string(action.target.index) + ")";
     const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
@@ -242,7 +268,8 @@ std::string Describe(const Action &action) {
     case ActionKind::Choose:
         return "choose entry " + std::to_string(action.entry) + " of " + field;
     case ActionKind::Clear:
-        return "click Sterge valori";
+        return action.target.control == Control::cmdProiectare ? "click Proiectare"
+                                                               : "click Sterge valori";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
     case ActionKind::Undo:

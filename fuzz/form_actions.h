@@ -55,7 +55,8 @@ std::string Describe(const Action &action);
 // The input fields: txtCs(0) to txtCs(3), then txtUst.
 std::vector<window::ControlId> InputFields();
 
-// Every value field: the input fields, then the rating check's.
+// Every value field: the input fields, then the rating check's and the design
+// part's.
 std::vector<window::ControlId> ValueFields();
 
 } // namespace fuzz

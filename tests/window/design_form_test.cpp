@@ -115,6 +115,13 @@ TEST(DesignForm, NoCombinationNearTheTargetIsSaid) {
     EXPECT_EQ(Text(s.form, Eroare), "Capacitatea dorită este prea mare: valoarea ei în pF "
                                     "depășește domeniul numeric. Micșorați-o.");
     EXPECT_EQ(Text(s.form, Cst), "1");
+    EXPECT_TRUE(s.form.DesignFailed());
+    // A tolerance of 100 % or more: the design part says so; C1 stands.
+    Type(s.form, kTarget, "2");
+    Type(s.form, {Control::txtTol, 0}, "150");
+    EXPECT_EQ(Text(s.form, Eroare), "Toleranța trebuie să fie sub 100 %.");
+    EXPECT_TRUE(s.form.DesignFailed());
+    EXPECT_EQ(Text(s.form, Cst), "1");
 }
 
 // Typing in C1 asks nothing new of the search; the copied results carry the

@@ -32,15 +32,22 @@ void frmTolvarine::UserShowDesign(bool open) {
 }
 
 // The parts' voltages are those of the window's applied voltage and of the
-// rating check's tolerance: one field for each.
+// rating check's tolerance: one field for each. A failure of calc here is the
+// design part's alone: the window's results stand.
 void frmTolvarine::UpdateDesign() {
     if (!m_design.Open())
         return;
-    const double volts = calc::VoltsOf({calc::Input::AppliedVoltage},
-                                       InputValue(txtUst.Text(), m_format), cboUst.Text());
-    const std::string applied = WrittenInput(txtUst.Text(), m_format) + " " + cboUst.Text();
-    const double tolerance = InputValue(Field({Control::txtTol, 0}).Text(), m_format);
-    m_design.Update(volts, applied, tolerance, m_format);
+    try {
+        const double volts = calc::VoltsOf({calc::Input::AppliedVoltage},
+                                           InputValue(txtUst.Text(), m_format), cboUst.Text());
+        const std::string applied = WrittenInput(txtUst.Text(), m_format) + " " + cboUst.Text();
+        const double tolerance = InputValue(Field({Control::txtTol, 0}).Text(), m_format);
+        m_design.Update(volts, applied, tolerance, m_format);
+    } catch (const calc::CalculationError &error) {
+        ErrorCause cause = CauseOf(error);
+        cause.designOnly = true;
+        throw ReportedFailure(std::move(cause));
+    }
 }
 
 void frmTolvarine::UserApplyDesign(std::size_t index) {

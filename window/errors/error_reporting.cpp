@@ -32,6 +32,7 @@ void frmTolvarine::ReportError(const ErrorCause &cause) {
         ClearResults();
     SetMarks(cause.fields);
     m_failure = cause.message;
+    m_designFailed = cause.designOnly;
     RenderBand();
 }
 

@@ -88,6 +88,9 @@ public:
     // The field that the note is about, while there is one.
     std::optional<ControlId> NoteField() const { return m_noteField; }
     const std::string &Note() const { return m_note; }
+    // Whether the failure in the band is the design part's, which leaves the
+    // window's results and the rating check's standing.
+    bool DesignFailed() const { return m_designFailed; }
 
     // Set once Esc has asked the program to end; the program's shell ends it.
     bool EndRequested() const { return m_endRequested; }
@@ -195,6 +198,7 @@ private:
     std::string m_note;
     bool m_endRequested = false;
     std::string m_failure; // the message of the last failed computation
+    bool m_designFailed = false;
     std::string m_notice;
 };
 
