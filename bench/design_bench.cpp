@@ -44,6 +44,16 @@ void BM_DesignSearch(benchmark::State &state) {
 }
 BENCHMARK(BM_DesignSearch)->Unit(benchmark::kMicrosecond);
 
+// The same with AC ratings at 400 V, which few combinations can have, and at
+// 5 kV, which none can.
+void BM_DesignSearchUnrated(benchmark::State &state) {
+    calc::DesignQuery query = Query(calc::PreferredSeries::E24, 10);
+    query.volts = static_cast<double>(state.range(0));
+    query.kind = calc::RatingKind::AlternatingRms;
+    Search(state, query);
+}
+BENCHMARK(BM_DesignSearchUnrated)->Arg(400)->Arg(5000)->Unit(benchmark::kMicrosecond);
+
 // Growth with the series over 1 pF to 10 mF: E3, E6, E12, E24.
 void BM_DesignSearchSeries(benchmark::State &state) {
     Search(state, Query(calc::kPreferredSeries[static_cast<std::size_t>(state.range(0))], 10));

@@ -117,7 +117,9 @@ bool RatedPossible(const DesignQuery &query, int count) {
 void Search(const DesignQuery &query, const std::vector<double> &reciprocals, int count,
             Leaders &leaders) {
     const std::vector<HalfSum> lower = HalfSums(reciprocals, count / 2);
-    const std::vector<HalfSum> upper = HalfSums(reciprocals, count - count / 2);
+    const std::vector<HalfSum> other =
+        count % 2 == 0 ? std::vector<HalfSum>{} : HalfSums(reciprocals, count - count / 2);
+    const std::vector<HalfSum> &upper = count % 2 == 0 ? lower : other;
     const double needed = 1 / query.target;
     const auto far = [&](double sum) {
         const double deviation = (1 / sum - query.target) / query.target;
