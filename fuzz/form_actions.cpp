@@ -192,7 +192,13 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.entry = in.Byte() % (list < 4 && b < 0xC0 ? 3 : 4);
             break;
         }
-        case 6: // from 0x80 on, the design part opens or closes
+        case 6: // from 0x40 on a row of the design part is used, from 0x80 on the
+                // design part opens or closes
+            if (kind >= 0x40 && kind < 0x80) {
+                action.kind = ActionKind::UseRow;
+                action.entry = in.Byte() % 11; // the last is no row
+                break;
+            }
             action.kind = ActionKind::Clear;
             action.target = {kind >= 0x80 ? Control::cmdProiectare : Control::cmdClear, 0};
             break;
@@ -237,6 +243,9 @@ void Perform(window::frmTolvarine &form, const Action &action,
     case ActionKind::Key:
         form.UserKeyPress(action.key);
         break;
+    case ActionKind::UseRow:
+        form.UserApplyDesign(static_cast<std::size_t>(action.entry));
+        break;
     }
     afterEach();
 }
@@ -272,6 +281,8 @@ std::string Describe(const Action &action) {
                                                                : "click Sterge valori";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
+    case ActionKind::UseRow:
+        return "use design row " + std::to_string(action.entry + 1);
     case ActionKind::Undo:
         return "undo in " + field;
     case ActionKind::Redo:
