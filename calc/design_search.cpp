@@ -22,35 +22,38 @@ double TieKey(double deviation) {
     return std::round(std::fabs(deviation) * kTieSteps);
 }
 
-// The sum of the reciprocals of no, one or two parts.
+// The sum of the reciprocals of no, one or two parts: those of indices
+// `first` and `last` (the same for one part; none for no part).
 struct HalfSum {
     double value = 0;
-    int first = 0; // the smallest index of its parts
-    int last = -1; // the largest
-    std::array<int, 2> parts{};
-    int count = 0;
+    int first = 0;
+    int last = -1;
 };
 
-std::vector<HalfSum> HalfSums(const std::vector<double> &reciprocals, int size) {
-    std::vector<HalfSum> sums;
+// The sums of no, one and two parts, each sorted by value.
+using HalfSums = std::array<std::vector<HalfSum>, 3>;
+
+HalfSums SortedSums(const std::vector<double> &reciprocals, int most) {
+    HalfSums sums;
+    sums[0].push_back({});
     const int n = static_cast<int>(reciprocals.size());
-    if (size == 0)
-        sums.push_back({});
-    for (int i = 0; size == 1 && i < n; ++i)
-        sums.push_back({reciprocals[static_cast<std::size_t>(i)], i, i, {i, 0}, 1});
-    for (int i = 0; size == 2 && i < n; ++i) {
-        for (int j = i; j < n; ++j) {
-            sums.push_back({reciprocals[static_cast<std::size_t>(i)] +
-                                reciprocals[static_cast<std::size_t>(j)],
-                            i,
-                            j,
-                            {i, j},
-                            2});
+    const auto r = [&](int i) { return reciprocals[static_cast<std::size_t>(i)]; };
+    for (int i = 0; i < n; ++i)
+        sums[1].push_back({r(i), i, i});
+    if (most >= 3) {
+        sums[2].reserve(static_cast<std::size_t>(n) * static_cast<std::size_t>(n + 1) / 2);
+        for (int i = 0; i < n; ++i) {
+            for (int j = i; j < n; ++j)
+                sums[2].push_back({r(i) + r(j), i, j});
         }
     }
-    std::sort(sums.begin(), sums.end(), [](const HalfSum &a, const HalfSum &b) {
-        return std::tie(a.value, a.parts) < std::tie(b.value, b.parts);
-    });
+    for (std::vector<HalfSum> &half : sums) {
+        std::sort(half.begin(), half.end(), [](const HalfSum &a, const HalfSum &b) {
+            return a.value < b.value ||
+                   (a.value == b.value &&
+                    (a.first < b.first || (a.first == b.first && a.last < b.last)));
+        });
+    }
     return sums;
 }
 
@@ -114,12 +117,9 @@ bool RatedPossible(const DesignQuery &query, int count) {
 
 // Every combination of exactly `count` parts that may be among the best,
 // from the sums of `count / 2` parts and those of the rest.
-void Search(const DesignQuery &query, const std::vector<double> &reciprocals, int count,
-            Leaders &leaders) {
-    const std::vector<HalfSum> lower = HalfSums(reciprocals, count / 2);
-    const std::vector<HalfSum> other =
-        count % 2 == 0 ? std::vector<HalfSum>{} : HalfSums(reciprocals, count - count / 2);
-    const std::vector<HalfSum> &upper = count % 2 == 0 ? lower : other;
+void Search(const DesignQuery &query, const HalfSums &sums, int count, Leaders &leaders) {
+    const std::vector<HalfSum> &lower = sums[static_cast<std::size_t>(count / 2)];
+    const std::vector<HalfSum> &upper = sums[static_cast<std::size_t>(count - count / 2)];
     const double needed = 1 / query.target;
     const auto far = [&](double sum) {
         const double deviation = (1 / sum - query.target) / query.target;
@@ -129,8 +129,14 @@ void Search(const DesignQuery &query, const std::vector<double> &reciprocals, in
         if (y.first < x.last) // each set of parts once, its indices ascending
             return;
         std::array<int, 4> parts{};
-        std::copy_n(x.parts.begin(), x.count, parts.begin());
-        std::copy_n(y.parts.begin(), y.count, parts.begin() + x.count);
+        std::size_t k = 0;
+        for (const auto &[half, size] :
+             {std::pair(&x, count / 2), std::pair(&y, count - count / 2)}) {
+            if (size >= 1)
+                parts[k++] = half->first;
+            if (size == 2)
+                parts[k++] = half->last;
+        }
         leaders.Offer(Evaluate(query, parts, count));
     };
     // The largest sums first: their complements are sums of larger parts,
@@ -196,9 +202,10 @@ std::vector<Combination> BestCombinations(const DesignQuery &query, std::size_t 
     std::vector<double> reciprocals;
     for (const double part : query.parts)
         reciprocals.push_back(1 / part);
+    const HalfSums sums = SortedSums(reciprocals, query.most);
     for (int parts = std::max(query.fewest, 1); parts <= std::min(query.most, 4); ++parts) {
         Leaders leaders(count, RatedPossible(query, parts));
-        Search(query, reciprocals, parts, leaders);
+        Search(query, sums, parts, leaders);
         leaders.AppendTo(all);
     }
     std::sort(all.begin(), all.end(), RanksBefore);
