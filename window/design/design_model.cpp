@@ -140,9 +140,10 @@ double DesignModel::Picofarads(ControlId id, const PickList &unit,
 
 void DesignModel::Update(double volts, const std::string &applied, double tolerancePercent,
                          const runtime::NumberFormat &format) {
-    m_rows.clear();
-    if (!m_open)
+    if (!m_open) {
+        m_rows.clear();
         return;
+    }
     const double target = Picofarads({Control::txtCd, 0}, cboCd, format);
     const double from = Picofarads({Control::txtCmin, 0}, cboCmin, format);
     const double to = Picofarads({Control::txtCmax, 0}, cboCmax, format);
@@ -164,10 +165,13 @@ void DesignModel::Update(double volts, const std::string &applied, double tolera
                              " aplicați și toleranța ±" +
                              runtime::DoubleToText(tolerancePercent, format) + " %");
     if (!m_asked || !(*m_asked == query)) {
+        m_rows.clear();
         m_found = calc::BestCombinations(query);
         m_asked = query;
         ++m_searches;
     }
+    if (target == 0 || m_found.empty())
+        m_rows.clear();
     if (target == 0)
         return;
     if (m_found.empty()) {
@@ -182,8 +186,13 @@ void DesignModel::Update(double volts, const std::string &applied, double tolera
                                false,
                                true});
     }
+    // The rows of the same question stand until a failure takes them away.
+    if (!m_rows.empty())
+        return;
+    std::vector<DesignRow> rows;
     for (const calc::Combination &combination : m_found)
-        m_rows.push_back(RowOf(combination, parts, target, volts, query.tolerance, format));
+        rows.push_back(RowOf(combination, parts, target, volts, query.tolerance, format));
+    m_rows = std::move(rows);
 }
 
 // The equivalent capacitance as the window computes it from C1 to C4 with
