@@ -63,7 +63,19 @@ TEST_F(DesignPart, EnterOnARowFillsTheCapacitancesAndUndoTakesThemBack) {
     EXPECT_EQ(Edit("txtCst").text(), Table().item(0, 1)->text().section(' ', 0, 0));
     ExpectWidgetsMirrorModel();
 
+    // A double click uses its row as well.
+    QWidget *cells = Table().viewport();
+    const QRect second = Table().visualItemRect(Table().item(1, 0));
+    QTest::mouseClick(cells, Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(cells, Qt::LeftButton, {}, second.center());
+    EXPECT_EQ(Edit("txtCs(0)").text() + " " + Edit("txtCs(1)").text(),
+              Table().item(1, 0)->text().remove(" nF").replace(" + ", " "));
+    QTest::keyClick(&Table(), Qt::Key_Up);
+    QTest::keyClick(&Table(), Qt::Key_Return);
+
     Edit("txtCs(0)").setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(&Edit("txtCs(0)"), Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(&Edit("txtCs(0)"), Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(&Edit("txtCs(0)"), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(Edit("txtCs(0)").text() + " " + Combo("cboCs(0)").currentText(), "0 pF");
     Edit("txtCs(3)").setFocus(Qt::OtherFocusReason);
