@@ -59,10 +59,21 @@ TEST(DesignForm, RatingsFollowTheAppliedVoltageAndKind) {
     Choose(s.form, kCount, "2");
     EXPECT_EQ(s.form.Design().Rows()[0].worst[0], "279,528 V");
     EXPECT_EQ(s.form.Design().Rows()[0].ratings[0], "400 V");
+    // Used with the rating check open: it shows what the row promised.
+    s.form.UserShowPanel(true);
+    s.form.UserApplyDesign(0);
+    EXPECT_EQ(Text(s.form, {Control::txtUvarf, 0}) + " " + Text(s.form, {Control::txtUMUvarf, 0}),
+              "279,528 V");
+    EXPECT_EQ(Text(s.form, {Control::txtUn, 0}) + " " + s.form.List({Control::cboUn, 0}).Text(),
+              "400 V");
+    EXPECT_EQ(s.form.Rating().MarginOf(0), calc::Margin::Within);
     Choose(s.form, kKind, "c.a.");
     EXPECT_EQ(s.form.Design().Rows()[0].worst[0], "197,656 V");
     EXPECT_EQ(s.form.Design().Rows()[0].ratings[0], "275 V");
     EXPECT_EQ(s.form.Design().Rows()[0].ratings[1], "275 V");
+    s.form.UserApplyDesign(0);
+    EXPECT_EQ(Text(s.form, {Control::txtUn, 1}), "275");
+    EXPECT_EQ(s.form.List({Control::cboTipUn, 0}).Text(), "c.a.");
     TypeKeys(s.form, Ust, "1k");
     for (const DesignRow &row : s.form.Design().Rows())
         EXPECT_TRUE(row.unrated && row.ratings[0] == "—") << row.parts;
