@@ -49,9 +49,7 @@ HalfSums SortedSums(const std::vector<double> &reciprocals, int most) {
     }
     for (std::vector<HalfSum> &half : sums) {
         std::sort(half.begin(), half.end(), [](const HalfSum &a, const HalfSum &b) {
-            return a.value < b.value ||
-                   (a.value == b.value &&
-                    (a.first < b.first || (a.first == b.first && a.last < b.last)));
+            return std::tie(a.value, a.first, a.last) < std::tie(b.value, b.first, b.last);
         });
     }
     return sums;
