@@ -64,10 +64,11 @@ private:
     std::size_t m_at = 0;
 };
 
-// The window's own inputs, or from 0xC0 on the rating check's.
+// The window's own inputs, or from 0xC0 on the rating check's and the design
+// part's.
 ControlId InputField(std::uint8_t b) {
     if (b >= 0xC0)
-        return ValueFields()[5 + (b - 0xC0) % 6];
+        return ValueFields()[5 + (b - 0xC0) % 9];
     const int k = b % 5;
     return k < 4 ? ControlId{Control::txtCs, k} : ControlId{Control::txtUst, 0};
 }
@@ -80,6 +81,17 @@ void Edit(window::frmTolvarine &form, ControlId field, std::size_t from, std::si
     from = std::min(from, count);
     form.UserEdit(field, {from, std::min(length, count - from), inserted, source});
 }
+
+struct DesignList {
+    Control list;
+    int entries;
+};
+constexpr std::array<DesignList, 6> kDesignLists = {{{Control::cboCd, 3},
+                                                     {Control::cboNrC, 5},
+                                                     {Control::cboSerie, 4},
+                                                     {Control::cboCmin, 3},
+                                                     {Control::cboCmax, 3},
+                                                     {Control::cboTipD, 2}}};
 
 window::EditSource SourceOf(const std::string &text) {
     return window::CharacterCount(text) > 1 ? window::EditSource::Pasted
@@ -94,6 +106,9 @@ std::vector<ControlId> ValueFields() {
         fields.push_back({Control::txtUn, k});
     fields.push_back({Control::txtTol, 0});
     fields.push_back({Control::txtFrec, 0});
+    fields.push_back({Control::txtCd, 0});
+    fields.push_back({Control::txtCmin, 0});
+    fields.push_back({Control::txtCmax, 0});
     return fields;
 }
 
@@ -167,6 +182,12 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.kind = ActionKind::Choose;
             const std::uint8_t b = in.Byte();
             const int list = b % 5;
+            if (b >= 0xF0) { // the design part's lists, with their entries
+                const DesignList &design = kDesignLists[b % kDesignLists.size()];
+                action.target = {design.list, 0};
+                action.entry = in.Byte() % design.entries;
+                break;
+            }
             action.target = b >= 0xE0   ? ControlId{Control::cboTipUn, b % 4}
                             : b >= 0xC0 ? ControlId{Control::cboUn, b % 4}
                             : list < 4  ? ControlId{Control::cboCs, list}
@@ -174,9 +195,15 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             action.entry = in.Byte() % (b >= 0xE0 ? 2 : list < 4 && b < 0xC0 ? 3 : 4);
             break;
         }
-        case 6:
+        case 6: // from 0x40 on a row of the design part is used, from 0x80 on the
+                // design part opens or closes
+            if (kind >= 0x40 && kind < 0x80) {
+                action.kind = ActionKind::UseRow;
+                action.entry = in.Byte() % 11; // the last is no row
+                break;
+            }
             action.kind = ActionKind::Clear;
-            action.target = {Control::cmdClear, 0};
+            action.target = {kind >= 0x80 ? Control::cmdProiectare : Control::cmdClear, 0};
             break;
         default:
             action.kind = ActionKind::Key;
@@ -219,22 +246,36 @@ void Perform(window::frmTolvarine &form, const Action &action,
     case ActionKind::Key:
         form.UserKeyPress(action.key);
         break;
+    case ActionKind::UseRow:
+        form.UserApplyDesign(static_cast<std::size_t>(action.entry));
+        break;
     }
     afterEach();
 }
 
 std::string Describe(const Action &action) {
-    static const std::map<Control, const char *> kNames = {{Control::txtCs, "txtCs"},
-                                                           {Control::cboCs, "cboCs"},
-                                                           {Control::txtUst, "txtUst"},
-                                                           {Control::cboUst, "cboUst"},
-                                                           {Control::txtUn, "txtUn"},
-                                                           {Control::cboUn, "cboUn"},
-                                                           {Control::cboTipUn, "cboTipUn"},
-                                                           {Control::txtTol, "txtTol"},
-                                                           {Control::txtFrec, "txtFrec"},
-                                                           {Control::cmdClear, "cmdClear"},
-                                                           {Control::frmTolvarine, "frmTolvarine"}};
+    static const std::map<Control, const char *> kNames = {
+        {Control::txtCs, "txtCs"},
+        {Control::cboCs, "cboCs"},
+        {Control::txtUst, "txtUst"},
+        {Control::cboUst, "cboUst"},
+        {Control::txtUn, "txtUn"},
+        {Control::cboUn, "cboUn"},
+        {Control::cboTipUn, "cboTipUn"},
+        {Control::txtTol, "txtTol"},
+        {Control::txtFrec, "txtFrec"},
+        {Control::cmdClear, "cmdClear"},
+        {Control::frmTolvarine, "frmTolvarine"},
+        {Control::txtCd, "txtCd"},
+        {Control::cboCd, "cboCd"},
+        {Control::cboNrC, "cboNrC"},
+        {Control::cboSerie, "cboSerie"},
+        {Control::txtCmin, "txtCmin"},
+        {Control::cboCmin, "cboCmin"},
+        {Control::txtCmax, "txtCmax"},
+        {Control::cboCmax, "cboCmax"},
+        {Control::cboTipD, "cboTipD"},
+        {Control::cmdProiectare, "cmdProiectare"}};
     const std::string field = std::string(kNames.at(action.target.control)) + "(" +
                               std::to_string(action.target.index) + ")";
     const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
@@ -250,9 +291,12 @@ std::string Describe(const Action &action) {
     case ActionKind::Choose:
         return "choose entry " + std::to_string(action.entry) + " of " + field;
     case ActionKind::Clear:
-        return "click Sterge valori";
+        return action.target.control == Control::cmdProiectare ? "click Proiectare"
+                                                               : "click Sterge valori";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
+    case ActionKind::UseRow:
+        return "use design row " + std::to_string(action.entry + 1);
     case ActionKind::Undo:
         return "undo in " + field;
     case ActionKind::Redo:

@@ -19,7 +19,7 @@
 
 namespace fuzz {
 
-enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Key, Undo, Redo, Enter };
+enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Key, Undo, Redo, Enter, UseRow };
 
 struct Action {
     ActionKind kind = ActionKind::Key;
@@ -27,7 +27,7 @@ struct Action {
     std::size_t from = 0;   // first character of the selection (Insert, Delete)
     std::size_t length = 0; // characters selected (Insert, Delete)
     std::string text;       // what is typed or pasted (Insert, ReplaceAll)
-    int entry = 0;          // the chosen entry (Choose)
+    int entry = 0;          // the chosen entry (Choose), the design row used (UseRow)
     std::int16_t key = 0;   // the character code (Key)
     // An insertion of one character is typed, of more a paste.
     window::EditSource source = window::EditSource::Typed;
@@ -55,7 +55,8 @@ std::string Describe(const Action &action);
 // The input fields: txtCs(0) to txtCs(3), then txtUst.
 std::vector<window::ControlId> InputFields();
 
-// Every value field: the input fields, then the rating check's.
+// Every value field: the input fields, then the rating check's and the design
+// part's.
 std::vector<window::ControlId> ValueFields();
 
 } // namespace fuzz

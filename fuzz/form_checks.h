@@ -27,6 +27,7 @@ struct FormSnapshot {
     std::string error;                       // lblEroare
     bool errorShown = false;
     window::frmTolvarine::BandKind band = window::frmTolvarine::BandKind::None;
+    bool designFailed = false; // the failure in the band is the design part's
     // Every value field with its unit (empty for one without a list), in
     // the order of ValueFields().
     std::vector<std::pair<std::string, std::string>> values;

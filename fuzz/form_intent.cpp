@@ -29,6 +29,9 @@ struct Spelling {
 std::vector<Spelling> SpellingsOf(Control control) {
     switch (control) {
     case Control::txtCs:
+    case Control::txtCd:
+    case Control::txtCmin:
+    case Control::txtCmax:
         return {{"pF", {"p", "P"}, {"", "F", "f"}, 1},
                 {"nF", {"n", "N"}, {"", "F", "f"}, 1},
                 {"uF", {"u", "U", "\u00B5", "\u03BC"}, {"", "F", "f"}, 1}};
@@ -147,6 +150,12 @@ std::string UnitText(const window::frmTolvarine &form, ControlId field) {
         return form.List({Control::cboUst, 0}).Text();
     case Control::txtUn:
         return form.List({Control::cboUn, field.index}).Text();
+    case Control::txtCd:
+        return form.List({Control::cboCd, 0}).Text();
+    case Control::txtCmin:
+        return form.List({Control::cboCmin, 0}).Text();
+    case Control::txtCmax:
+        return form.List({Control::cboCmax, 0}).Text();
     default:
         return "";
     }

@@ -132,6 +132,16 @@ gbRow "keystroke through the model" BM_KeystrokeModel -
 gbRow "keystroke through the Qt window" BM_KeystrokeQtWindow -
 gbRow "keystroke through the Qt window, painted" BM_KeystrokeQtWindowPainted 80
 gbRow "rating panel's first opening, painted" BM_RatingPanelFirstOpening/iterations:20 16000
+# The design search: the whole search, and its growth with the series (over
+# 1 pF to 10 mF) and with the range (E24, from 1 pF).
+gbRow "design search, E24, 1-4 parts, 1pF-10mF" BM_DesignSearch 20000
+gbRow "  the same for E3" BM_DesignSearchSeries/0 -
+gbRow "  the same for E6" BM_DesignSearchSeries/1 -
+gbRow "  the same for E12" BM_DesignSearchSeries/2 -
+gbRow "  E24 from 1 pF to 10 nF" BM_DesignSearchDecades/4 -
+gbRow "  E24 from 1 pF to 1 uF" BM_DesignSearchDecades/6 -
+gbRow "  E24 from 1 pF to 100 uF" BM_DesignSearchDecades/8 -
+gbRow "keystroke into the design part's target" BM_DesignKeystroke 20000
 # The renders of the window per keystroke, from the benchmark's label.
 rendersOf() { # side
     cat "$results"/view_bench-"$1"-*.csv 2>/dev/null | awk -F, '

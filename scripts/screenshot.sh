@@ -6,19 +6,24 @@
 # colour scheme, the Fusion style), with the applied voltage's list open.
 # With --rating, takes docs/screenshot-rating.png: the rating check open on
 # 2 x 100 nF on 230 V, +-10 %, 50 Hz, C1 an X2 part rated 275 V~ (AC), C2
-# rated 160 V DC.
-# Usage: scripts/screenshot.sh [--dark|--rating] [path to the Tolvarine program]
+# rated 160 V DC. With --design, takes docs/screenshot-design.png: the design
+# part (F3) for 2,5 nF from E24 with 2 parts on 230 V, its first row used.
+# Usage: scripts/screenshot.sh [--dark|--rating|--design] [path to the Tolvarine program]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 dark=
 rating=
+design=
 if [ "${1:-}" = --dark ]; then
     dark=1
     shift
 elif [ "${1:-}" = --rating ]; then
     rating=1
+    shift
+elif [ "${1:-}" = --design ]; then
+    design=1
     shift
 fi
 program=${1:-$build_release/app/Tolvarine}
@@ -90,6 +95,21 @@ if [ -n "$rating" ]; then
     sleep 0.5
     import -window "$window" docs/screenshot-rating.png
     echo "Wrote docs/screenshot-rating.png"
+    exit 0
+fi
+
+if [ -n "$design" ]; then
+    # 230 V applied; F3, 2n5, 2 parts (up from "cel mult 4"), E24 (down from
+    # E12); the table, Enter on its first row.
+    xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Tab Tab
+    xdotool type --delay 50 230
+    xdotool key --delay 50 F3
+    xdotool type --delay 50 2n5
+    xdotool key --delay 50 Tab Tab Up Up Up Tab Down
+    xdotool key --delay 50 Tab Tab Tab Tab Tab Tab Return
+    sleep 0.5
+    import -window "$window" docs/screenshot-design.png
+    echo "Wrote docs/screenshot-design.png"
     exit 0
 fi
 

@@ -207,6 +207,13 @@ const DecodeCase kDecodeCases[] = {
      ".",
      {"undo in txtUst(0)", "redo in txtUn(0)", "paste \"\t4n7\" into txtCs(0)"}},
     {"ChooseCapacitanceUnit", {0, 5, 2, 5}, ".", {"choose entry 2 of cboCs(2)"}},
+    // The design part opened, its target pasted, its lists chosen, undo.
+    {"DesignPart",
+     {0, 0x86, 0, 0xC6, 0, 1, 3, 2, 33, 5, 4, 0xF2, 3, 4, 0xF1, 1, 0x46, 2, 0xC1, 0xC6},
+     ".",
+     {"click Proiectare", "paste \"2n5\" into txtCd(0) at 0 over 0",
+      "choose entry 3 of cboSerie(0)", "choose entry 1 of cboNrC(0)", "use design row 3",
+      "undo in txtCd(0)"}},
 };
 
 class DecodeTest : public ::testing::TestWithParam<DecodeCase> {};

@@ -104,8 +104,9 @@ TEST_F(PanelTexts, EachLabelFitsItsRectangleAtEveryScale) {
                 EXPECT_LE(width, t.grows ? Room(t) : t.rect.width())
                     << t.name.toStdString() << " \"" << t.text.toStdString() << "\" in "
                     << family.toStdString() << " at " << scale;
-                if (!t.grows)
+                if (!t.grows) {
                     EXPECT_LE(height, t.rect.height()) << t.name.toStdString() << " at " << scale;
+                }
             }
         }
     }

@@ -62,13 +62,13 @@ TEST_F(RatingPanel, TabReachesTheButtonThenThePanelsInputsOnly) {
         bool open;   // the panel afterwards
         std::vector<QString> walk;
     } cases[] = {
-        {Qt::Key_Tab, false, {"txtCs(0)"}},
+        {Qt::Key_Tab, false, {"cmdProiectare", "txtCs(0)"}},
         {Qt::Key_Space,
          true,
          {"txtUn(0)", "cboUn(0)", "cboTipUn(0)", "txtUn(1)", "cboUn(1)", "cboTipUn(1)", "txtUn(2)",
           "cboUn(2)", "cboTipUn(2)", "txtUn(3)", "cboUn(3)", "cboTipUn(3)", "txtTol", "txtFrec",
-          "txtCs(0)"}},
-        {Qt::Key_Return, false, {"cmdVerificare", "txtCs(0)"}},
+          "cmdProiectare", "txtCs(0)"}},
+        {Qt::Key_Return, false, {"cmdVerificare", "cmdProiectare", "txtCs(0)"}},
     };
     for (const auto &c : cases) {
         Edit("txtUMUs(3)").setFocus(Qt::TabFocusReason);

@@ -34,6 +34,12 @@ std::string InputName(ControlId field) {
         return "toleranță";
     case Control::txtFrec:
         return "frecvență";
+    case Control::txtCd:
+        return "capacitatea dorită";
+    case Control::txtCmin:
+        return "valoarea minimă a pieselor";
+    case Control::txtCmax:
+        return "valoarea maximă a pieselor";
     default:
         return capacitor;
     }

@@ -16,18 +16,23 @@ void frmTolvarine::ClearResults() {
         txtUMUs[k].SetText("");
     }
     m_rating.ClearResults();
+    m_design.ClearResults();
 }
 
 // The one place where a failure reaches the window: the message in the band,
 // which the view announces as an alert, and its inputs marked. A failure of
-// the rating check takes only the check's results away.
+// the rating check takes only the check's results away, one of the design
+// part only the design's.
 void frmTolvarine::ReportError(const ErrorCause &cause) {
-    if (cause.seriesStands)
+    if (cause.designOnly)
+        m_design.ClearResults();
+    else if (cause.seriesStands)
         m_rating.ClearResults();
     else
         ClearResults();
     SetMarks(cause.fields);
     m_failure = cause.message;
+    m_designFailed = cause.designOnly;
     RenderBand();
 }
 
@@ -36,6 +41,7 @@ void frmTolvarine::SetMarks(const std::vector<ControlId> &fields) {
         field.SetMarked(false);
     txtUst.SetMarked(false);
     m_rating.Unmark();
+    m_design.Unmark();
     for (const ControlId id : fields)
         MutableField(id).SetMarked(true);
 }

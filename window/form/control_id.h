@@ -46,6 +46,18 @@ enum class Control {
     lblVerificare, // which capacitors exceed their rating, and by how much
     lblVerifCap,   // the headers that name what is compared: 0 the rating, 3 the margin
     cmdVerificare, // opens and closes the rating check
+    // The design part: which standard parts give a capacitance
+    txtCd,         // the capacitance wanted
+    cboCd,         // its unit
+    cboNrC,        // how many parts: exactly 1 to 4, or at most 4
+    cboSerie,      // the preferred-number series: E3 to E24
+    txtCmin,       // the smallest part allowed
+    cboCmin,       // its unit
+    txtCmax,       // the largest part allowed
+    cboCmax,       // its unit
+    cboTipD,       // the kind of rating to propose: DC or AC
+    lblProiectare, // what the parts' voltages are computed for
+    cmdProiectare, // opens and closes the design part
 };
 
 // One control, or one element of a control array.

@@ -29,7 +29,7 @@ inline std::vector<std::string> VoltageUnitEntries() {
 
 // The value fields: the inputs whose text and unit the user edits, each with
 // a history of its own.
-inline constexpr std::array<ControlId, 11> kValueFields = {{
+inline constexpr std::array<ControlId, 14> kValueFields = {{
     {Control::txtCs, 0},
     {Control::txtCs, 1},
     {Control::txtCs, 2},
@@ -41,6 +41,9 @@ inline constexpr std::array<ControlId, 11> kValueFields = {{
     {Control::txtUn, 3},
     {Control::txtTol, 0},
     {Control::txtFrec, 0},
+    {Control::txtCd, 0},
+    {Control::txtCmin, 0},
+    {Control::txtCmax, 0},
 }};
 
 // The entry of volts in a voltage's unit list.

@@ -12,8 +12,9 @@ namespace window {
 // Every capacitance with its first unit, the applied voltage "0" in volts and
 // every capacitor voltage "0" with the unit V. Each
 // assignment of an input or a list runs its handler, and so a recalculation,
-// before the next one. The rating check's inputs go back to their start
-// values silently; the recalculation that follows shows them.
+// before the next one. The rating check's and the design part's inputs go
+// back to their start values silently; the recalculation that follows shows
+// them.
 void frmTolvarine::ResetValues() {
     for (std::size_t k = 0; k < 4; ++k) {
         txtCs[k].SetText(runtime::IntToText(0));
@@ -24,6 +25,7 @@ void frmTolvarine::ResetValues() {
     txtUst.SetText(runtime::IntToText(0));
     cboUst.SetText(cboUst.List(kVoltEntry));
     m_rating.ResetInputs();
+    m_design.ResetInputs();
 }
 
 void frmTolvarine::Form_Load() {

@@ -41,6 +41,8 @@ frmTolvarine::frmTolvarine(runtime::NumberFormat format, DeliveryObserver *obser
     , cmdVerificare("Verificare")
     , lblEroare("")
     , m_rating(*this)
+    , cmdProiectare("Proiectare")
+    , m_design(*this)
     , m_format(std::move(format))
     , m_observer(observer) {
     lblEroare.SetShown(false);
@@ -70,6 +72,8 @@ void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t
         RunHandler(id, notification, keyAscii);
     } catch (const calc::CalculationError &error) {
         ReportError(CauseOf(error));
+    } catch (const ReportedFailure &failure) {
+        ReportError(failure.Cause());
     } catch (const runtime::RuntimeError &error) {
         ReportError({ErrorMessage(error.kind()), {}});
     } catch (...) {
@@ -134,6 +138,25 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
         if (notification == Notification::Click)
             cboTipUn_Click(index);
         break;
+    case Control::cmdProiectare:
+        if (notification == Notification::Click)
+            cmdProiectare_Click();
+        break;
+    case Control::txtCd:
+    case Control::txtCmin:
+    case Control::txtCmax:
+        if (notification == Notification::Change)
+            txtDesign_Change(id);
+        break;
+    case Control::cboCd:
+    case Control::cboNrC:
+    case Control::cboSerie:
+    case Control::cboCmin:
+    case Control::cboCmax:
+    case Control::cboTipD:
+        if (notification == Notification::Click)
+            cboDesign_Click();
+        break;
     default: // result fields and labels have no handlers
         break;
     }
@@ -150,7 +173,8 @@ void frmTolvarine::UserChoose(ControlId id, int entry) {
 void frmTolvarine::UserClick(ControlId id) {
     EndNotice();
     m_entry.reset();
-    if (id.control == Control::cmdClear || id.control == Control::cmdVerificare)
+    if (id.control == Control::cmdClear || id.control == Control::cmdVerificare ||
+        id.control == Control::cmdProiectare)
         Deliver(id, Notification::Click);
     RefreshNote(std::nullopt);
     RecordHistories(std::nullopt, 0);
@@ -187,6 +211,8 @@ TextField &frmTolvarine::MutableField(ControlId id) {
     default:
         if (TextField *field = m_rating.MutableField(id))
             return *field;
+        if (TextField *field = m_design.MutableField(id))
+            return *field;
         throw std::invalid_argument("not a text field");
     }
 }
@@ -196,6 +222,8 @@ const Button &frmTolvarine::ButtonOf(ControlId id) const {
         return cmdClear;
     if (id.control == Control::cmdVerificare)
         return cmdVerificare;
+    if (id.control == Control::cmdProiectare)
+        return cmdProiectare;
     throw std::invalid_argument("not a button");
 }
 
@@ -205,6 +233,8 @@ const PickList &frmTolvarine::List(ControlId id) const {
     if (id.control == Control::cboCs)
         return cboCs.at(static_cast<std::size_t>(id.index));
     if (const PickList *list = m_rating.List(id))
+        return *list;
+    if (const PickList *list = m_design.List(id))
         return *list;
     throw std::invalid_argument("not a list");
 }
@@ -223,6 +253,8 @@ const Label &frmTolvarine::LabelOf(ControlId id) const {
         return lblEroare;
     default:
         if (const Label *label = m_rating.LabelOf(id))
+            return *label;
+        if (const Label *label = m_design.LabelOf(id))
             return *label;
         throw std::invalid_argument("not a label");
     }

@@ -4,6 +4,7 @@
 #include "control_id.h"
 #include "controls.h"
 #include "conversions.h"
+#include "design_model.h"
 #include "error_cause.h"
 #include "field_history.h"
 #include "number_format.h"
@@ -71,6 +72,13 @@ public:
     // does; it opens showing the check of the current input.
     void UserShowPanel(bool open);
     bool PanelOpen() const { return m_rating.Open(); }
+    // Opens or closes the design part, as a click on cmdProiectare does.
+    void UserShowDesign(bool open);
+    bool DesignOpen() const { return m_design.Open(); }
+    // Writes the parts of a row of the design part into C1 to C4 (the rest
+    // "0"), each a step of its field's history, and with the rating check
+    // open their ratings and kind into its fields.
+    void UserApplyDesign(std::size_t row);
 
     // What the message band shows: a failed computation or a notice about
     // the user's last action in lblEroare, or else, in its place, a neutral
@@ -80,6 +88,9 @@ public:
     // The field that the note is about, while there is one.
     std::optional<ControlId> NoteField() const { return m_noteField; }
     const std::string &Note() const { return m_note; }
+    // Whether the failure in the band is the design part's, which leaves the
+    // window's results and the rating check's standing.
+    bool DesignFailed() const { return m_designFailed; }
 
     // Set once Esc has asked the program to end; the program's shell ends it.
     bool EndRequested() const { return m_endRequested; }
@@ -92,6 +103,8 @@ public:
     const runtime::NumberFormat &Format() const { return m_format; }
     // The rating check's model, with its results' states.
     const RatingModel &Rating() const { return m_rating; }
+    // The design part's model, with its rows.
+    const DesignModel &Design() const { return m_design; }
 
 private:
     // Controls, named as the window names them.
@@ -109,6 +122,9 @@ private:
     Label lblEroare;
     // The rating check's inputs and results.
     RatingModel m_rating;
+    // The design part's inputs and rows.
+    Button cmdProiectare;
+    DesignModel m_design;
 
     void Raise(ControlId id, Notification notification) override;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
@@ -141,6 +157,12 @@ private:
     void txtTol_Change();
     void txtFrec_Change();
     void cboTipUn_Click(std::int16_t Index);
+    // The design part's inputs (design_handlers.cpp).
+    void cmdProiectare_Click();
+    void txtDesign_Change(ControlId id);
+    void cboDesign_Click();
+    void UpdateDesign();
+    void WriteRatings(const DesignRow &row);
     // The user's edits (user_entry.cpp).
     bool KeepsTypedBlank(std::string_view current, const TextEdit &edit) const;
     std::string PasteRefusal(ControlId field, const TextEdit &edit, const std::string &text) const;
@@ -182,6 +204,7 @@ private:
     std::string m_note;
     bool m_endRequested = false;
     std::string m_failure; // the message of the last failed computation
+    bool m_designFailed = false;
     std::string m_notice;
 };
 

@@ -22,7 +22,9 @@ void frmTolvarine::Recalculate() {
         m_observer->Recalculated();
     ComputeResults();
     m_failure.clear();
+    m_designFailed = false;
     SetMarks({});
+    UpdateDesign();
     RenderBand();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "results_table.h"
 
+#include "design_model.h"
 #include "frm_tolvarine.h"
 #include "input_reading.h"
 #include "rating_model.h"
@@ -63,6 +64,18 @@ void AddRatingCheck(std::string &table, const RatingModel &rating,
     AddRow(table, {"Curent I, nominal efectiv", text(Control::txtI), text(Control::txtUMI)});
 }
 
+// The design part's rows, best first, with the row's marks.
+void AddDesign(std::string &table, const DesignModel &design) {
+    table += '\n';
+    AddRow(table, {"Proiectare", "Condensatoare", "Capacitate echivalentă", "Unitate", "Abatere",
+                   "U max", "Tensiuni nominale"});
+    int number = 0;
+    for (const DesignRow &row : design.Rows()) {
+        AddRow(table, {std::to_string(++number), row.parts, row.equivalent, row.unit, row.deviation,
+                       PerPart(row.worst, row.count), PerPart(row.ratings, row.count)});
+    }
+}
+
 } // namespace
 
 std::string ResultsTable(const frmTolvarine &form) {
@@ -85,6 +98,8 @@ std::string ResultsTable(const frmTolvarine &form) {
     AddRow(table, {"Capacitate echivalentă", equivalent.Shown() ? equivalent.Text() : "", unit});
     if (form.PanelOpen())
         AddRatingCheck(table, form.Rating(), form.Format());
+    if (form.DesignOpen())
+        AddDesign(table, form.Design());
     return table;
 }
 

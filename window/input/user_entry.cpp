@@ -42,6 +42,9 @@ std::string Around(std::string_view current, const TextEdit &edit) {
 std::optional<UnitKind> UnitKindOf(ControlId id) {
     switch (id.control) {
     case Control::txtCs:
+    case Control::txtCd:
+    case Control::txtCmin:
+    case Control::txtCmax:
         return UnitKind::Capacitance;
     case Control::txtUst:
     case Control::txtUn:
@@ -63,6 +66,12 @@ std::optional<ControlId> UnitListOf(ControlId id) {
         return ControlId{Control::cboUst, 0};
     case Control::txtUn:
         return ControlId{Control::cboUn, id.index};
+    case Control::txtCd:
+        return ControlId{Control::cboCd, 0};
+    case Control::txtCmin:
+        return ControlId{Control::cboCmin, 0};
+    case Control::txtCmax:
+        return ControlId{Control::cboCmax, 0};
     default:
         return std::nullopt;
     }

@@ -74,6 +74,7 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     MaskCoveredEdges(*m_frame);
     SetFocusOrder();
     BuildRatingCheck();
+    BuildDesign();
     // The widgets show the model first in Start, after its load: the design
     // values that the load replaces are never shown.
     m_keyPreview =
@@ -103,6 +104,8 @@ QWidget *TolvarineWindow::WidgetOf(ControlId id) const {
         return m_clear;
     if (id.control == Control::cmdVerificare)
         return m_toggle;
+    if (id.control == Control::cmdProiectare)
+        return m_designToggle;
     return nullptr;
 }
 

@@ -27,6 +27,7 @@ class QPushButton;
 namespace view {
 
 class CircuitFrame;
+class DesignPanel;
 class EditCapture;
 class FieldUndo;
 class KeyPreview;
@@ -55,6 +56,8 @@ public:
     std::size_t RenderCount() const { return m_renders; }
     // Whether the rating check's panel is open (F2 or its button).
     bool RatingOpen() const { return m_form.PanelOpen(); }
+    // Whether the design part is open (F3 or its button).
+    bool DesignOpen() const { return m_form.DesignOpen(); }
 
 signals:
     // Esc has ended the program.
@@ -102,6 +105,14 @@ private:
     void CopyResults() const;
     void RenderRatingCheck();
 
+    // The design part (design_view.cpp).
+    void BuildDesign();
+    QWidget *BuildDesignPanel();
+    void SetDesignOpen(bool open);
+    void ApplyDesignRow();
+    void ArrangePanels();
+    void RenderDesign();
+
     window::frmTolvarine m_form;
     std::size_t m_renders = 0;
     CircuitFrame *m_frame = nullptr;
@@ -121,6 +132,11 @@ private:
     // The rating check's panel, built when it first opens.
     LazyPanel m_ratingPanel{[this] { return BuildRatingPanel(); }};
     QPushButton *m_toggle = nullptr;
+    // The design part's panel, likewise; m_design is its typed view, set by
+    // its builder.
+    LazyPanel m_designPanel{[this] { return BuildDesignPanel(); }};
+    DesignPanel *m_design = nullptr;
+    QPushButton *m_designToggle = nullptr;
 };
 
 } // namespace view

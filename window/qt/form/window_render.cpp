@@ -46,6 +46,7 @@ void TolvarineWindow::Render() {
         m_clear->setText(caption);
     DescribeResults(m_form, m_fields, m_describedUnits);
     RenderRatingCheck();
+    RenderDesign();
 }
 
 void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, QLineEdit &edit) {

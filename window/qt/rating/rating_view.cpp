@@ -88,12 +88,11 @@ void TolvarineWindow::SetRatingOpen(bool open) {
     Act([&] {
         m_form.UserShowPanel(open);
         const WindowLayout &layout = Layout();
-        const int height = open ? RatingPanelLayout().clientHeightOpen : layout.clientHeight;
         QWidget *focus = QApplication::focusWidget();
         if (!open && focus && m_ratingPanel.Widget() && m_ratingPanel.Widget()->isAncestorOf(focus))
             WidgetOf(layout.focusOrder.front())->setFocus(Qt::OtherFocusReason);
         m_ratingPanel.SetOpen(open);
-        setFixedSize(layout.clientWidth / kTwipsPerPixel, height / kTwipsPerPixel);
+        ArrangePanels();
         if (open)
             WidgetOf({Control::txtUn, 0})->setFocus(Qt::OtherFocusReason);
         RenderToggle(*m_toggle, open);
