@@ -42,11 +42,12 @@ double Ratio(std::initializer_list<double> factors, std::initializer_list<double
 }
 
 // Runs a step of the check; a value out of range names the step's inputs.
-template<class Compute> double Checked(Step step, std::vector<InputRef> inputs, Compute compute) {
+template<class Compute>
+double Checked(Step step, Direction direction, std::vector<InputRef> inputs, Compute compute) {
     try {
         return compute();
     } catch (const runtime::RuntimeError &error) {
-        throw CalculationError(error.kind(), step, std::move(inputs));
+        throw CalculationError(error.kind(), step, direction, std::move(inputs));
     }
 }
 
@@ -85,7 +86,7 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i) {
     rating.present = true;
     rating.nominalVolts = VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
     rating.worstVolts = Mul(input.volts, WorstShare(input, i));
-    rating.worstPeak = Checked(Step::Peak, {{Input::AppliedVoltage}},
+    rating.worstPeak = Checked(Step::Peak, Direction::TooLarge, {{Input::AppliedVoltage}},
                                [&] { return Mul(rating.worstVolts, std::numbers::sqrt2); });
     if (capacitor.ratedVolts != 0) {
         const double compared =
@@ -93,8 +94,9 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i) {
         rating.headroom = Add(capacitor.ratedVolts, -compared);
         rating.margin = rating.headroom < 0 ? Margin::Exceeds : Margin::Within;
     }
-    rating.joules =
-        Checked(Step::Energy, With({{Input::AppliedVoltage}}, Capacitances(input)), [&] {
+    rating.joules = Checked(
+        Step::Energy, Direction::TooLarge, With({{Input::AppliedVoltage}}, Capacitances(input)),
+        [&] {
             return Ratio({0.5, input.volts, input.equivalent, rating.nominalVolts}, {kPico});
         });
     return rating;
@@ -105,7 +107,7 @@ CapacitorRating Rate(const RatingInput &input, std::size_t i) {
 std::optional<RatingResult> CheckRatings(const RatingInput &input) {
     if (!(input.tolerance >= 0 && input.tolerance < 1))
         throw CalculationError(runtime::ErrorKind::InvalidOperation, Step::Tolerance,
-                               {{Input::Tolerance}});
+                               Direction::TooLarge, {{Input::Tolerance}});
     const std::vector<InputRef> capacitances = Capacitances(input);
     if (capacitances.empty())
         return std::nullopt;
@@ -113,25 +115,27 @@ std::optional<RatingResult> CheckRatings(const RatingInput &input) {
     RatingResult result;
     ChainRating &chain = result.chain;
     const InputRef applied{Input::AppliedVoltage};
-    chain.coulombs = Checked(Step::Charge, With({applied}, capacitances), [&] {
+    chain.coulombs = Checked(Step::Charge, Direction::TooLarge, With({applied}, capacitances), [&] {
         return Ratio({input.volts, input.equivalent}, {kPico});
     });
     for (std::size_t i = 0; i < input.capacitors.size(); ++i) {
         if (input.capacitors[i].picofarads != 0)
             result.capacitors[i] = Rate(input, i);
     }
-    chain.joules = Checked(Step::Energy, With({applied}, capacitances), [&] {
+    chain.joules = Checked(Step::Energy, Direction::TooLarge, With({applied}, capacitances), [&] {
         return Ratio({0.5, input.volts, input.equivalent, input.volts}, {kPico});
     });
     if (input.hertz != 0) {
         const double omega = 2 * std::numbers::pi;
-        chain.ohms = Checked(Step::Reactance, With({{Input::Frequency}}, capacitances), [&] {
-            return Ratio({kPico}, {omega, input.hertz, input.equivalent});
-        });
+        chain.ohms = Checked(Step::Reactance, Direction::TooSmall,
+                             With({{Input::Frequency}}, capacitances), [&] {
+                                 return Ratio({kPico}, {omega, input.hertz, input.equivalent});
+                             });
         chain.amperes =
-            Checked(Step::Current, With({applied, {Input::Frequency}}, capacitances), [&] {
-                return Ratio({input.volts, omega, input.hertz, input.equivalent}, {kPico});
-            });
+            Checked(Step::Current, Direction::TooLarge,
+                    With({applied, {Input::Frequency}}, capacitances), [&] {
+                        return Ratio({input.volts, omega, input.hertz, input.equivalent}, {kPico});
+                    });
     }
     return result;
 }
