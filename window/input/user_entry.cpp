@@ -6,9 +6,12 @@
 
 #include "conversions.h"
 #include "design_values.h"
+#include "error_cause.h"
 #include "error_message.h"
 #include "input_notes.h"
+#include "scaling.h"
 #include "user_edit.h"
+#include "value_characters.h"
 
 #include <algorithm>
 #include <array>
@@ -17,12 +20,10 @@
 namespace window {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using runtime::IsDigit;
 
 bool IsBlank(std::string_view text) {
-    return text == " " || text == "\u00A0" || text == "\u202F";
+    return runtime::IsValueBlank(text);
 }
 
 TextEdit Clamped(TextEdit edit, std::string_view current) {
@@ -112,9 +113,28 @@ std::string frmTolvarine::PasteRefusal(ControlId id, const TextEdit &edit,
     return {};
 }
 
+// A value written with a unit letter that the field's unit does not hold,
+// in the field's unit; a text that is no number yet stays as it is.
+std::string frmTolvarine::ScaledText(ControlId id, const std::string &text, double factor) const {
+    if (factor == 1 || !runtime::IsNumber(text, m_format))
+        return text;
+    return calc::ScaledByLetter(InputOf(id), runtime::TextToDouble(text, m_format), factor,
+                                m_format)
+        .text;
+}
+
 frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &userEdit) {
-    EndNotice();
     const std::optional<Entry> entry = std::exchange(m_entry, std::nullopt);
+    const bool pasted = userEdit.source == EditSource::Pasted;
+    EditOutcome outcome{false, userEdit.from};
+    if (!Dispatch(id, Failing::Edit, [&] { outcome = Edit(id, userEdit, entry); }))
+        outcome = {false, userEdit.from, pasted, pasted ? userEdit.removed : 0};
+    return outcome;
+}
+
+frmTolvarine::EditOutcome frmTolvarine::Edit(ControlId id, const TextEdit &userEdit,
+                                             const std::optional<Entry> &entry) {
+    EndNotice();
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, userEdit.from};
@@ -123,11 +143,21 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     const NotationState state = entry && entry->field == id ? entry->state : NotationState{};
     const bool pasted = edit.source == EditSource::Pasted;
     if (pasted)
-        edit.inserted = WithLocaleMark(TrimPasted(edit.inserted), Around(current, edit), m_format);
+        edit.inserted = WithLocaleMark(TrimPasted(WithoutInvisibleMarks(edit.inserted)),
+                                       Around(current, edit), m_format);
     else
         edit.inserted = WithoutControlCharacters(edit.inserted);
     if (!pasted && edit.inserted.empty() && edit.removed == 0)
         return {false, edit.from};
+    // After a key that the limit refused, a key typed on at the end is
+    // refused too: a unit letter would apply to a number the user did not
+    // write ("0,0004" when "0,00047u" was typed).
+    if (entry && entry->field == id && entry->refused && !pasted && edit.removed == 0 &&
+        edit.from == CharacterCount(current) && field.Limit()) {
+        ShowNotice(TypedTooLongMessage(id, *field.Limit()));
+        m_entry = entry;
+        return {false, edit.from};
+    }
     if (!pasted && IsBlank(edit.inserted) && !KeepsTypedBlank(current, edit)) {
         NotationState kept;
         kept.prefixTyped = state.prefixTyped && edit.removed == 0; // "1k5 V"
@@ -138,7 +168,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     std::string text;
     std::size_t caret = 0;
     std::string unit;
-    std::size_t written = 0; // characters as the user wrote them
+    double factor = 1;
     NotationState next;
     const std::optional<UnitKind> kind = UnitKindOf(id);
     if (auto notation =
@@ -150,12 +180,11 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         text = std::move(notation->text);
         caret = notation->caret;
         unit = std::move(notation->unit);
-        written = notation->written;
+        factor = notation->factor;
         next = std::move(notation->state);
     } else {
         text = Applied(current, edit);
         caret = edit.from + CharacterCount(edit.inserted);
-        written = CharacterCount(text);
         // Digits after a prefix letter: its base unit's letter is still swallowed.
         next.prefixTyped =
             state.prefixTyped && !pasted && edit.removed == 0 &&
@@ -163,10 +192,15 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
             (IsBlank(edit.inserted) || (edit.inserted.size() == 1 && IsDigit(edit.inserted[0])));
     }
 
+    const std::size_t written = CharacterCount(text); // as the user wrote it
     if (field.Limit() && written > *field.Limit() &&
         written > CharacterCount(current) - edit.removed) {
-        if (pasted)
+        if (pasted) {
             ShowNotice(PasteTooLongMessage(id, *field.Limit()));
+        } else {
+            ShowNotice(TypedTooLongMessage(id, *field.Limit()));
+            m_entry = Entry{id, state, true};
+        }
         return {false, edit.from, pasted, pasted ? edit.removed : 0};
     }
     if (pasted) {
@@ -174,6 +208,10 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
             ShowNotice(why);
             return {false, edit.from, true, edit.removed};
         }
+    }
+    if (factor != 1) { // in the field's unit: a failure refuses the edit
+        text = ScaledText(id, text, factor);
+        caret = CharacterCount(text);
     }
     const int unitBefore = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
     ChooseUnit(id, unit);
