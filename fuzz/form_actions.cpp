@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_actions.h"
 
+#include "design_values.h"
 #include "locale_formats.h"
 #include "user_edit.h"
 
@@ -31,6 +32,32 @@ const std::array<const char *, 64> kAlphabet = {
     "kV", "Hz",     "\r\n", "4n7",
 };
 
+// The edges of the range of numbers, and values that a unit letter takes
+// across them: the largest double, the smallest normal one, subnormals, and
+// values a factor of 1000 or a million below the largest. Each is written
+// with either decimal mark and followed by any unit letter that some field
+// takes, or by none.
+const std::array<const char *, 14> kEdges = {
+    "1.7976931348623157e308",
+    "1e308",
+    "9e307",
+    "1e306",
+    "2e305",
+    "2.2250738585072014e-308",
+    "2.2e-308",
+    "4.9e-324",
+    "5e-324",
+    "1e-320",
+    "1e-310",
+    "1.7976931348623157E308",
+    "-1e308",
+    "0.1e309",
+};
+const std::array<const char *, 18> kEdgeSuffixes = {
+    "",  "k", "K",  "M", "p",   "n",   "u",  "\u00B5", "m",
+    "V", "F", "Hz", "%", "kHz", "MHz", "nF", "kV",     " k",
+};
+
 class Reader {
 public:
     Reader(const std::uint8_t *data, std::size_t size)
@@ -49,11 +76,21 @@ public:
     }
 
     std::string Text() {
-        const std::size_t count = Byte() % (kMaxInserted + 1);
+        const std::uint8_t b = Byte();
+        if (b >= 0xE8)
+            return Edge();
+        const std::size_t count = b % (kMaxInserted + 1);
         std::string text;
         for (std::size_t i = 0; i < count; ++i)
             text += Character();
         return text;
+    }
+
+    std::string Edge() {
+        std::string edge = kEdges[Byte() % kEdges.size()];
+        if (Byte() % 2 == 0)
+            std::replace(edge.begin(), edge.end(), '.', ',');
+        return edge + kEdgeSuffixes[Byte() % kEdgeSuffixes.size()];
     }
 
 private:
@@ -62,10 +99,12 @@ private:
     std::size_t m_at = 0;
 };
 
-// The window's own inputs, or from 0xC0 on the rating check's.
+// The window's own inputs, or from 0xC0 on the value fields beyond them: the
+// rating check's and any that joins the list of value fields.
 ControlId InputField(std::uint8_t b) {
+    constexpr std::size_t kOwn = 5; // txtCs(0) to txtCs(3), txtUst
     if (b >= 0xC0)
-        return ValueFields()[5 + (b - 0xC0) % 6];
+        return window::kValueFields[kOwn + (b - 0xC0) % (window::kValueFields.size() - kOwn)];
     const int k = b % 5;
     return k < 4 ? ControlId{Control::txtCs, k} : ControlId{Control::txtUst, 0};
 }
@@ -87,12 +126,7 @@ window::EditSource SourceOf(const std::string &text) {
 } // namespace
 
 std::vector<ControlId> ValueFields() {
-    std::vector<ControlId> fields = InputFields();
-    for (int k = 0; k < 4; ++k)
-        fields.push_back({Control::txtUn, k});
-    fields.push_back({Control::txtTol, 0});
-    fields.push_back({Control::txtFrec, 0});
-    return fields;
+    return {window::kValueFields.begin(), window::kValueFields.end()};
 }
 
 std::vector<ControlId> InputFields() {
@@ -172,8 +206,13 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             break;
         }
         case 6:
-            action.kind = ActionKind::Clear;
-            action.target = {Control::cmdClear, 0};
+            if (kind >= 0x80) {
+                action.kind = ActionKind::Panel;
+                action.target = {Control::cmdVerificare, 0};
+            } else {
+                action.kind = ActionKind::Clear;
+                action.target = {Control::cmdClear, 0};
+            }
             break;
         default:
             action.kind = ActionKind::Key;
@@ -211,6 +250,7 @@ void Perform(window::frmTolvarine &form, const Action &action,
         form.UserChoose(action.target, action.entry);
         break;
     case ActionKind::Clear:
+    case ActionKind::Panel:
         form.UserClick(action.target);
         break;
     case ActionKind::Key:
@@ -227,7 +267,8 @@ std::string Describe(const Action &action) {
         {Control::txtUn, "txtUn"},       {Control::cboUn, "cboUn"},
         {Control::txtTol, "txtTol"},     {Control::txtFrec, "txtFrec"},
         {Control::cmdClear, "cmdClear"}, {Control::frmTolvarine, "frmTolvarine"}};
-    const std::string field = std::string(kNames.at(action.target.control)) + "(" +
+    const auto name = kNames.find(action.target.control);
+    const std::string field = std::string(name != kNames.end() ? name->second : "field") + "(" +
                               std::to_string(action.target.index) + ")";
     const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
     switch (action.kind) {
@@ -243,6 +284,8 @@ std::string Describe(const Action &action) {
         return "choose entry " + std::to_string(action.entry) + " of " + field;
     case ActionKind::Clear:
         return "click Sterge valori";
+    case ActionKind::Panel:
+        return "click Verificare";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
     case ActionKind::Undo:

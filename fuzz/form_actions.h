@@ -3,7 +3,8 @@
 
 // A byte stream decoded into the user's actions on the window, as the view
 // would deliver them: typing or pasting any text at any caret position or over
-// a selection, deleting, choosing a list entry, the reset button, any key,
+// a selection, deleting, choosing a list entry, the reset button, opening
+// and closing the rating check (whose fields take edits only while open), any key,
 // undo and redo, and a value with a known meaning entered as users write
 // values (see form_intent.h).
 
@@ -19,7 +20,7 @@
 
 namespace fuzz {
 
-enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Key, Undo, Redo, Enter };
+enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Panel, Key, Undo, Redo, Enter };
 
 struct Action {
     ActionKind kind = ActionKind::Key;

@@ -27,6 +27,7 @@ struct FormSnapshot {
     std::string error;                       // lblEroare
     bool errorShown = false;
     window::frmTolvarine::BandKind band = window::frmTolvarine::BandKind::None;
+    bool panelOpen = false; // a failure of the rating check leaves the results
     // Every value field with its unit (empty for one without a list), in
     // the order of ValueFields().
     std::vector<std::pair<std::string, std::string>> values;
