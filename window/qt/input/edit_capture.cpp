@@ -3,6 +3,8 @@
 
 #include "caret.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -67,6 +69,7 @@ EditCapture::EditCapture(QObject &parent, Edited edited)
 
 void EditCapture::Watch(window::ControlId id, QLineEdit &edit) {
     Note(edit, EditSource::Pasted);
+    m_ids.emplace(&edit, id);
     edit.installEventFilter(this);
     connect(&edit, &QLineEdit::textEdited, this,
             [this, id, &edit](const QString &text) { OnTextEdited(id, edit, text); });
@@ -75,6 +78,19 @@ void EditCapture::Watch(window::ControlId id, QLineEdit &edit) {
 void EditCapture::Rendered(QLineEdit &edit) {
     if (m_before.contains(&edit))
         Note(edit, m_before.at(&edit).source);
+}
+
+void EditCapture::PasteWhole(QLineEdit &edit) {
+    const auto id = m_ids.find(&edit);
+    if (id == m_ids.end() || edit.isReadOnly())
+        return;
+    Note(edit, EditSource::Pasted);
+    const Before &b = m_before.at(&edit);
+    const int from = b.selectionLength > 0 ? b.selectionStart : b.cursor;
+    const std::size_t first = CaretInCharacters(b.text, from);
+    const std::size_t last = CaretInCharacters(b.text, from + b.selectionLength);
+    m_edited(id->second, {first, last - first, QApplication::clipboard()->text().toStdString(),
+                          EditSource::Pasted});
 }
 
 void EditCapture::Note(const QLineEdit &edit, EditSource source) {
@@ -88,11 +104,15 @@ bool EditCapture::eventFilter(QObject *watched, QEvent *event) {
     const auto it = m_before.find(watched);
     if (it == m_before.end())
         return false;
-    const auto &edit = static_cast<const QLineEdit &>(*watched);
+    auto &edit = static_cast<QLineEdit &>(*watched);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
-        Note(edit, key.matches(QKeySequence::Paste) ? EditSource::Pasted : EditSource::Typed);
+        if (key.matches(QKeySequence::Paste) && !edit.isReadOnly()) {
+            PasteWhole(edit);
+            return true;
+        }
+        Note(edit, EditSource::Typed);
         break;
     }
     case QEvent::InputMethod:

@@ -34,6 +34,11 @@ public:
     // The field shows the model's text again: the next edit starts there.
     void Rendered(QLineEdit &edit);
 
+    // Hands the clipboard's text to the model whole, over the field's
+    // selection or at its caret: QLineEdit would cut it to its maximum length
+    // before the model saw it. The paste key comes here too.
+    void PasteWhole(QLineEdit &edit);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -51,6 +56,7 @@ private:
 
     Edited m_edited;
     std::map<const QObject *, Before> m_before;
+    std::map<const QObject *, window::ControlId> m_ids;
 };
 
 // The edit that turned `before` into `after`: the selection or the caret
