@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "long_text.h"
 
+#include "short_forms.h"
+
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -42,40 +44,6 @@ int CaretX(const QLineEdit &edit) {
     return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
 }
 
-// Shorter forms of a value, longest first, as a spreadsheet shows a number
-// in a narrow cell: fewer decimals, rounded ("123,46" for 123,456), then
-// scientific notation ("7,5E+11" for 750000000000). None for a text that is
-// no number.
-std::vector<QString> ShorterForms(const QString &whole, const QString &decimal) {
-    QString plain = whole;
-    plain.replace(decimal, QStringLiteral("."));
-    bool ok = false;
-    const double value = plain.toDouble(&ok);
-    if (!ok)
-        return {};
-    std::vector<QString> forms;
-    const qsizetype mark = plain.indexOf(QLatin1Char('.'));
-    if (mark >= 0 && !plain.contains(QLatin1Char('E'), Qt::CaseInsensitive)) {
-        for (auto decimals = static_cast<int>(plain.size() - mark - 2); decimals >= 0; --decimals)
-            forms.push_back(QString::number(value, 'f', decimals));
-    }
-    for (int digits = 15; digits >= 0; --digits) {
-        QString text = QString::number(value, 'E', digits);
-        const qsizetype exponent = text.indexOf(QLatin1Char('E'));
-        qsizetype end = exponent;
-        if (text.contains(QLatin1Char('.'))) {
-            while (text[end - 1] == QLatin1Char('0'))
-                --end;
-            if (text[end - 1] == QLatin1Char('.'))
-                --end;
-        }
-        forms.push_back(text.left(end) + text.mid(exponent));
-    }
-    for (QString &form : forms)
-        form.replace(QLatin1Char('.'), decimal);
-    return forms;
-}
-
 } // namespace
 
 // Shows `text` from its start; whether it fits. The text's width is the
@@ -89,12 +57,13 @@ bool ShowFromStart(QLineEdit &edit, const QString &text) {
     return TextFits(edit, end - CaretX(edit));
 }
 
-void ShowResult(QLineEdit &edit, const QString &whole, const QString &decimal) {
+void ShowResult(QLineEdit &edit, const QString &whole, const runtime::NumberFormat &format) {
     const bool wholeShown = ShowFromStart(edit, whole);
     if (!wholeShown) {
-        const std::vector<QString> forms = ShorterForms(whole, decimal);
-        const auto fitting = std::ranges::find_if(
-            forms, [&edit](const QString &form) { return ShowFromStart(edit, form); });
+        const std::vector<std::string> forms = calc::ShorterForms(whole.toStdString(), format);
+        const auto fitting = std::ranges::find_if(forms, [&edit](const std::string &form) {
+            return ShowFromStart(edit, QString::fromStdString(form));
+        });
         if (forms.empty())
             ShowFromStart(edit, whole); // a unit: its start
         else if (fitting == forms.end())

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "number_format.h"
+
 #include <QString>
 
 class QLineEdit;
@@ -12,13 +14,13 @@ namespace view {
 inline constexpr char kWholeTextProperty[] = "wholeText";
 
 // Shows a result in a read-only field: whole where it fits; where it does
-// not, in a shorter form that fits, with the decimal mark `decimal`: fewer
-// decimals, rounded ("123,46"), or scientific notation ("7,5E+11" for
-// 750000000000); never as its leading digits alone. A text that is no number
+// not, in the first of calc::ShorterForms that fits: fewer decimals, rounded
+// ("123,46"), or scientific notation ("7,5E+11" for 750000000000); never as
+// its leading digits alone. A text that is no number
 // (a unit) shows from its start. The whole
 // text is then the field's tooltip and its kWholeTextProperty; neither is
 // set while it fits.
-void ShowResult(QLineEdit &edit, const QString &whole, const QString &decimal);
+void ShowResult(QLineEdit &edit, const QString &whole, const runtime::NumberFormat &format);
 
 // Whether the field's text, `textWidth` pixels wide, fits its width whole.
 bool TextFits(const QLineEdit &edit, int textWidth);

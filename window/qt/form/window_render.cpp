@@ -54,7 +54,7 @@ void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, 
     if ((whole.isEmpty() ? edit.text() : whole) != text) {
         const QSignalBlocker blocker(edit);
         if (field.ReadOnly()) {
-            ShowResult(edit, text, QString::fromStdString(m_form.Format().decimal));
+            ShowResult(edit, text, m_form.Format());
         } else {
             edit.setText(text);
             m_capture->Rendered(edit);
