@@ -129,14 +129,6 @@ std::vector<ControlId> ValueFields() {
     return {window::kValueFields.begin(), window::kValueFields.end()};
 }
 
-std::vector<ControlId> InputFields() {
-    return {{Control::txtCs, 0},
-            {Control::txtCs, 1},
-            {Control::txtCs, 2},
-            {Control::txtCs, 3},
-            {Control::txtUst, 0}};
-}
-
 Script DecodeScript(const std::uint8_t *data, std::size_t size) {
     Reader in(data, size);
     Script script;

@@ -53,10 +53,8 @@ void Perform(window::frmTolvarine &form, const Action &action,
 
 std::string Describe(const Action &action);
 
-// The input fields: txtCs(0) to txtCs(3), then txtUst.
-std::vector<window::ControlId> InputFields();
-
-// Every value field: the input fields, then the rating check's.
+// Every value field, as the design values list them: the window's own
+// inputs txtCs(0) to txtCs(3) and txtUst, then the rating check's.
 std::vector<window::ControlId> ValueFields();
 
 } // namespace fuzz
