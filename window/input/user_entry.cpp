@@ -199,7 +199,8 @@ frmTolvarine::EditOutcome frmTolvarine::Edit(ControlId id, const TextEdit &userE
             ShowNotice(PasteTooLongMessage(id, *field.Limit()));
         } else {
             ShowNotice(TypedTooLongMessage(id, *field.Limit()));
-            m_entry = Entry{id, state, true};
+            const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
+            m_entry = Entry{id, state, atEnd}; // the keys typed on after it go too
         }
         return {false, edit.from, pasted, pasted ? edit.removed : 0};
     }
