@@ -6,8 +6,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDragEnterEvent>
 #include <QEventLoop>
 #include <QFrame>
+#include <QMimeData>
 #include <QTest>
 #include <QTimer>
 
@@ -45,6 +47,19 @@ TEST_F(InputEdges, AGiantPasteReachesTheFormWhole) {
     EXPECT_EQ(Edit("txtCs(1)").text(), "0");
     EXPECT_TRUE(Label("lblEroare").text().startsWith("Textul lipit este prea lung pentru C2"))
         << Label("lblEroare").text().toStdString();
+}
+
+TEST_F(InputEdges, AGiantDropReachesTheFormWhole) {
+    QLineEdit &edit = Edit("txtCs(2)");
+    auto *data = new QMimeData;
+    data->setText(QString(40000, QLatin1Char(' ')) + "2u2");
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &enter); // makes the field the drop's target
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &drop);
+    delete data;
+    EXPECT_EQ(edit.text(), "2.2"); // the "0" it was dropped on goes
+    EXPECT_EQ(Combo("cboCs(2)").currentText(), "uF");
 }
 
 TEST_F(InputEdges, AFrequencyBeyondTheLargestNumberIsRefusedAndTheProgramGoesOn) {

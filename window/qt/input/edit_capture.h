@@ -52,6 +52,8 @@ private:
     };
 
     void Note(const QLineEdit &edit, window::EditSource source);
+    void HandOver(QLineEdit &edit, int from, int length, const QString &text);
+    void PasteAt(QLineEdit &edit, int at, const QString &text);
     void OnTextEdited(window::ControlId id, const QLineEdit &edit, const QString &text);
 
     Edited m_edited;
