@@ -121,7 +121,7 @@ FormSnapshot Snapshot(const window::frmTolvarine &form) {
     return s;
 }
 
-std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
+std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before, bool historyStep) {
     const auto &format = after.format;
     const std::vector<ControlId> fields = ValueFields();
     for (std::size_t k = 0; k < fields.size(); ++k) {
@@ -137,7 +137,7 @@ std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before) {
             if (window::InputValue(text, format) < 0)
                 return where + ", below zero";
         }
-        if (k >= 5)
+        if (k >= 5 || historyStep)
             continue;
         const std::size_t length = window::CharacterCount(text);
         if (length > kInputLimit && length >= window::CharacterCount(before.inputs[k]) &&
