@@ -27,6 +27,8 @@ int main(int argc, char *argv[]) {
     std::optional<view::DisplayFailureGuard> guard(std::in_place);
     QApplication app(argc, argv);
     guard.reset();
+    if (const std::optional<int> refused = view::RefuseUnknownArguments(app.arguments()))
+        return *refused;
     view::InstallRomanianQtTexts(app);
     // Before the window exists: its line edits first lay out their text in
     // the application's font (see view::ProgramFont).

@@ -36,11 +36,14 @@ enum class Step {
     Energy,
     Reactance, // the frequency and the capacitances too small
     Current,
+    // An input scaled by its unit letter: too large in the unit its field
+    // holds (a frequency in Hz, a capacitance in uF).
+    ScaledByLetter,
 };
 
+// Which way the inputs must go.
 enum class Direction { TooLarge, TooSmall };
 
-Direction DirectionOf(Step step);
 // A failure of the rating check leaves the series calculation's results standing.
 bool OfRatingCheck(Step step);
 
@@ -48,13 +51,16 @@ bool OfRatingCheck(Step step);
 // combined: those to change, in the direction of the step.
 class CalculationError : public runtime::RuntimeError {
 public:
-    CalculationError(runtime::ErrorKind kind, Step step, std::vector<InputRef> inputs);
+    CalculationError(runtime::ErrorKind kind, Step step, Direction direction,
+                     std::vector<InputRef> inputs);
 
     Step step() const noexcept { return m_step; }
+    Direction direction() const noexcept { return m_direction; }
     const std::vector<InputRef> &inputs() const noexcept { return m_inputs; }
 
 private:
     Step m_step;
+    Direction m_direction;
     std::vector<InputRef> m_inputs;
 };
 

@@ -193,7 +193,7 @@ bool RanksBefore(const Combination &a, const Combination &b) {
 std::vector<Combination> BestCombinations(const DesignQuery &query, std::size_t count) {
     if (!(query.tolerancePercent >= 0 && query.tolerancePercent < 100))
         throw CalculationError(runtime::ErrorKind::InvalidOperation, Step::Tolerance,
-                               {{Input::Tolerance}});
+                               Direction::TooLarge, {{Input::Tolerance}});
     std::vector<Combination> all;
     if (!(query.target > 0) || query.parts.empty() || count == 0)
         return all;

@@ -42,11 +42,12 @@ double Ratio(std::initializer_list<double> factors, std::initializer_list<double
 }
 
 // Runs a step of the check; a value out of range names the step's inputs.
-template<class Compute> double Checked(Step step, std::vector<InputRef> inputs, Compute compute) {
+template<class Compute>
+double Checked(Step step, Direction direction, std::vector<InputRef> inputs, Compute compute) {
     try {
         return compute();
     } catch (const runtime::RuntimeError &error) {
-        throw CalculationError(error.kind(), step, std::move(inputs));
+        throw CalculationError(error.kind(), step, direction, std::move(inputs));
     }
 }
 
@@ -85,7 +86,7 @@ CapacitorRating Rate(const RatingInput &input, double tolerance, std::size_t i) 
     rating.present = true;
     rating.nominalVolts = VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
     rating.worstVolts = Mul(input.volts, WorstShare(input, tolerance, i));
-    rating.worstPeak = Checked(Step::Peak, {{Input::AppliedVoltage}},
+    rating.worstPeak = Checked(Step::Peak, Direction::TooLarge, {{Input::AppliedVoltage}},
                                [&] { return Mul(rating.worstVolts, std::numbers::sqrt2); });
     if (capacitor.ratedVolts != 0) {
         const double compared =
@@ -95,8 +96,9 @@ CapacitorRating Rate(const RatingInput &input, double tolerance, std::size_t i) 
         rating.margin = rating.headroom < 0 ? Margin::Exceeds : Margin::Within;
     }
     // 1/2 Ci Upk^2 = Ci Uw^2, Upk = Uw sqrt(2).
-    rating.peakJoules =
-        Checked(Step::Energy, With({{Input::AppliedVoltage}}, Capacitances(input)), [&] {
+    rating.peakJoules = Checked(
+        Step::Energy, Direction::TooLarge, With({{Input::AppliedVoltage}}, Capacitances(input)),
+        [&] {
             return Ratio({capacitor.picofarads, rating.worstVolts, rating.worstVolts}, {kPico});
         });
     return rating;
@@ -107,7 +109,7 @@ CapacitorRating Rate(const RatingInput &input, double tolerance, std::size_t i) 
 std::optional<RatingResult> CheckRatings(const RatingInput &input) {
     if (!(input.tolerancePercent >= 0 && input.tolerancePercent < 100))
         throw CalculationError(runtime::ErrorKind::InvalidOperation, Step::Tolerance,
-                               {{Input::Tolerance}});
+                               Direction::TooLarge, {{Input::Tolerance}});
     const double tolerance = Div(input.tolerancePercent, 100);
     const std::vector<InputRef> capacitances = Capacitances(input);
     if (capacitances.empty())
@@ -116,7 +118,7 @@ std::optional<RatingResult> CheckRatings(const RatingInput &input) {
     RatingResult result;
     ChainRating &chain = result.chain;
     const InputRef applied{Input::AppliedVoltage};
-    chain.coulombs = Checked(Step::Charge, With({applied}, capacitances), [&] {
+    chain.coulombs = Checked(Step::Charge, Direction::TooLarge, With({applied}, capacitances), [&] {
         return Ratio({input.volts, input.equivalent}, {kPico});
     });
     for (std::size_t i = 0; i < input.capacitors.size(); ++i) {
@@ -124,18 +126,21 @@ std::optional<RatingResult> CheckRatings(const RatingInput &input) {
             result.capacitors[i] = Rate(input, tolerance, i);
     }
     // 1/2 Ceq Upk^2 = Ceq U^2 at the nominal peak.
-    chain.peakJoules = Checked(Step::Energy, With({applied}, capacitances), [&] {
-        return Ratio({input.volts, input.equivalent, input.volts}, {kPico});
-    });
+    chain.peakJoules =
+        Checked(Step::Energy, Direction::TooLarge, With({applied}, capacitances), [&] {
+            return Ratio({input.volts, input.equivalent, input.volts}, {kPico});
+        });
     if (input.hertz != 0) {
         const double omega = 2 * std::numbers::pi;
-        chain.ohms = Checked(Step::Reactance, With({{Input::Frequency}}, capacitances), [&] {
-            return Ratio({kPico}, {omega, input.hertz, input.equivalent});
-        });
+        chain.ohms = Checked(Step::Reactance, Direction::TooSmall,
+                             With({{Input::Frequency}}, capacitances), [&] {
+                                 return Ratio({kPico}, {omega, input.hertz, input.equivalent});
+                             });
         chain.amperes =
-            Checked(Step::Current, With({applied, {Input::Frequency}}, capacitances), [&] {
-                return Ratio({input.volts, omega, input.hertz, input.equivalent}, {kPico});
-            });
+            Checked(Step::Current, Direction::TooLarge,
+                    With({applied, {Input::Frequency}}, capacitances), [&] {
+                        return Ratio({input.volts, omega, input.hertz, input.equivalent}, {kPico});
+                    });
     }
     return result;
 }

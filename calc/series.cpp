@@ -87,7 +87,8 @@ PerCapacitor InPicofarads(const PerCapacitor &values,
         }
     }
     if (!tooLarge.empty())
-        throw CalculationError(kind, Step::CapacitanceInPicofarads, std::move(tooLarge));
+        throw CalculationError(kind, Step::CapacitanceInPicofarads, Direction::TooLarge,
+                               std::move(tooLarge));
     return picofarads;
 }
 
@@ -108,7 +109,7 @@ std::vector<runtime::WrittenNumber> PartialSums(const PerCapacitor &picofarads,
         }
     }
     if (!tooSmall.empty())
-        throw CalculationError(kind, Step::Reciprocal, std::move(tooSmall));
+        throw CalculationError(kind, Step::Reciprocal, Direction::TooSmall, std::move(tooSmall));
 
     std::vector<runtime::WrittenNumber> sums;
     try {
@@ -122,7 +123,8 @@ std::vector<runtime::WrittenNumber> PartialSums(const PerCapacitor &picofarads,
     } catch (const runtime::RuntimeError &error) {
         if (noticeable.empty())
             throw;
-        throw CalculationError(error.kind(), Step::SumOfReciprocals, std::move(noticeable));
+        throw CalculationError(error.kind(), Step::SumOfReciprocals, Direction::TooSmall,
+                               std::move(noticeable));
     }
     return sums;
 }
@@ -134,7 +136,8 @@ Equivalent EquivalentOf(double sum, const PerCapacitor &picofarads,
         CheckWritable(equivalent, format);
         return {equivalent, runtime::WriteDouble(runtime::RoundDecimals(equivalent, 3), format)};
     } catch (const runtime::RuntimeError &error) {
-        throw CalculationError(error.kind(), Step::Equivalent, Present(picofarads));
+        throw CalculationError(error.kind(), Step::Equivalent, Direction::TooLarge,
+                               Present(picofarads));
     }
 }
 
@@ -144,7 +147,7 @@ double VoltsOf(InputRef input, double value, std::string_view unit) {
     } catch (const runtime::RuntimeError &error) {
         const Step step =
             input.input == Input::Rating ? Step::RatingInVolts : Step::AppliedVoltageInVolts;
-        throw CalculationError(error.kind(), step, {input});
+        throw CalculationError(error.kind(), step, Direction::TooLarge, {input});
     }
 }
 
@@ -160,7 +163,8 @@ std::array<runtime::WrittenNumber, 4> VoltagesAcross(double volts, double equiva
                                   VoltageAcross(volts, equivalentPf, picofarads[k]), format);
         }
     } catch (const runtime::RuntimeError &error) {
-        throw CalculationError(error.kind(), Step::VoltageAcross, {{Input::AppliedVoltage}});
+        throw CalculationError(error.kind(), Step::VoltageAcross, Direction::TooLarge,
+                               {{Input::AppliedVoltage}});
     }
     return across;
 }

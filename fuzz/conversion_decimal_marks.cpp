@@ -6,6 +6,7 @@
 
 #include "conversions.h"
 #include "runtime_error.h"
+#include "value_characters.h"
 
 #include <algorithm>
 #include <array>
@@ -41,7 +42,7 @@ std::optional<double> OracleRead(std::string_view text, const runtime::NumberFor
     std::vector<std::string_view> marks = {".", ","};
     if (!format.decimal.empty())
         marks.push_back(format.decimal);
-    const std::array<std::string_view, 3> spaces = {" ", "\u00A0", "\u202F"};
+    const auto &spaces = runtime::kValueBlanks;
     const bool spaceGroups = std::find(spaces.begin(), spaces.end(), format.group) != spaces.end();
     if (spaceGroups)
         marks.insert(marks.end(), spaces.begin(), spaces.end());

@@ -3,6 +3,7 @@
 
 #include "conversions.h"
 #include "runtime_error.h"
+#include "value_characters.h"
 
 #include <cmath>
 #include <cstdio>
@@ -19,9 +20,7 @@ std::string Hex(double x) {
     return buffer;
 }
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using runtime::IsDigit;
 
 // The decimal exponent of x once rounded to 15 significant digits.
 int DecimalExponent15(double x) {

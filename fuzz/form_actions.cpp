@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "form_actions.h"
 
+#include "design_values.h"
 #include "locale_formats.h"
 #include "user_edit.h"
 
@@ -33,6 +34,32 @@ const std::array<const char *, 71> kAlphabet = {
     "4n7",    "~",      "=",          "AC", "DC",     "\u00B1", "+/-", "/",
 };
 
+// The edges of the range of numbers, and values that a unit letter takes
+// across them: the largest double, the smallest normal one, subnormals, and
+// values a factor of 1000 or a million below the largest. Each is written
+// with either decimal mark and followed by any unit letter that some field
+// takes, or by none.
+const std::array<const char *, 14> kEdges = {
+    "1.7976931348623157e308",
+    "1e308",
+    "9e307",
+    "1e306",
+    "2e305",
+    "2.2250738585072014e-308",
+    "2.2e-308",
+    "4.9e-324",
+    "5e-324",
+    "1e-320",
+    "1e-310",
+    "1.7976931348623157E308",
+    "-1e308",
+    "0.1e309",
+};
+const std::array<const char *, 18> kEdgeSuffixes = {
+    "",  "k", "K",  "M", "p",   "n",   "u",  "\u00B5", "m",
+    "V", "F", "Hz", "%", "kHz", "MHz", "nF", "kV",     " k",
+};
+
 class Reader {
 public:
     Reader(const std::uint8_t *data, std::size_t size)
@@ -51,11 +78,21 @@ public:
     }
 
     std::string Text() {
-        const std::size_t count = Byte() % (kMaxInserted + 1);
+        const std::uint8_t b = Byte();
+        if (b >= 0xE8)
+            return Edge();
+        const std::size_t count = b % (kMaxInserted + 1);
         std::string text;
         for (std::size_t i = 0; i < count; ++i)
             text += Character();
         return text;
+    }
+
+    std::string Edge() {
+        std::string edge = kEdges[Byte() % kEdges.size()];
+        if (Byte() % 2 == 0)
+            std::replace(edge.begin(), edge.end(), '.', ',');
+        return edge + kEdgeSuffixes[Byte() % kEdgeSuffixes.size()];
     }
 
 private:
@@ -64,11 +101,12 @@ private:
     std::size_t m_at = 0;
 };
 
-// The window's own inputs, or from 0xC0 on the rating check's and the design
-// part's.
+// The window's own inputs, or from 0xC0 on the value fields beyond them: the
+// rating check's, the design part's and any that joins the list of value fields.
 ControlId InputField(std::uint8_t b) {
+    constexpr std::size_t kOwn = 5; // txtCs(0) to txtCs(3), txtUst
     if (b >= 0xC0)
-        return ValueFields()[5 + (b - 0xC0) % 9];
+        return window::kValueFields[kOwn + (b - 0xC0) % (window::kValueFields.size() - kOwn)];
     const int k = b % 5;
     return k < 4 ? ControlId{Control::txtCs, k} : ControlId{Control::txtUst, 0};
 }
@@ -101,23 +139,11 @@ window::EditSource SourceOf(const std::string &text) {
 } // namespace
 
 std::vector<ControlId> ValueFields() {
-    std::vector<ControlId> fields = InputFields();
-    for (int k = 0; k < 4; ++k)
-        fields.push_back({Control::txtUn, k});
-    fields.push_back({Control::txtTol, 0});
-    fields.push_back({Control::txtFrec, 0});
-    fields.push_back({Control::txtCd, 0});
-    fields.push_back({Control::txtCmin, 0});
-    fields.push_back({Control::txtCmax, 0});
-    return fields;
+    return {window::kValueFields.begin(), window::kValueFields.end()};
 }
 
 std::vector<ControlId> InputFields() {
-    return {{Control::txtCs, 0},
-            {Control::txtCs, 1},
-            {Control::txtCs, 2},
-            {Control::txtCs, 3},
-            {Control::txtUst, 0}};
+    return {window::kValueFields.begin(), window::kValueFields.begin() + 5};
 }
 
 Script DecodeScript(const std::uint8_t *data, std::size_t size) {
@@ -196,14 +222,17 @@ Script DecodeScript(const std::uint8_t *data, std::size_t size) {
             break;
         }
         case 6: // from 0x40 on a row of the design part is used, from 0x80 on the
-                // design part opens or closes
+                // design part and from 0xC0 on the rating check open or close
             if (kind >= 0x40 && kind < 0x80) {
                 action.kind = ActionKind::UseRow;
                 action.entry = in.Byte() % 11; // the last is no row
-                break;
+            } else if (kind >= 0xC0) {
+                action.kind = ActionKind::Panel;
+                action.target = {Control::cmdVerificare, 0};
+            } else {
+                action.kind = ActionKind::Clear;
+                action.target = {kind >= 0x80 ? Control::cmdProiectare : Control::cmdClear, 0};
             }
-            action.kind = ActionKind::Clear;
-            action.target = {kind >= 0x80 ? Control::cmdProiectare : Control::cmdClear, 0};
             break;
         default:
             action.kind = ActionKind::Key;
@@ -241,6 +270,7 @@ void Perform(window::frmTolvarine &form, const Action &action,
         form.UserChoose(action.target, action.entry);
         break;
     case ActionKind::Clear:
+    case ActionKind::Panel:
         form.UserClick(action.target);
         break;
     case ActionKind::Key:
@@ -276,7 +306,8 @@ std::string Describe(const Action &action) {
         {Control::cboCmax, "cboCmax"},
         {Control::cboTipD, "cboTipD"},
         {Control::cmdProiectare, "cmdProiectare"}};
-    const std::string field = std::string(kNames.at(action.target.control)) + "(" +
+    const auto name = kNames.find(action.target.control);
+    const std::string field = std::string(name != kNames.end() ? name->second : "field") + "(" +
                               std::to_string(action.target.index) + ")";
     const std::string how = action.source == window::EditSource::Pasted ? "paste" : "type";
     switch (action.kind) {
@@ -293,6 +324,8 @@ std::string Describe(const Action &action) {
     case ActionKind::Clear:
         return action.target.control == Control::cmdProiectare ? "click Proiectare"
                                                                : "click Sterge valori";
+    case ActionKind::Panel:
+        return "click Verificare";
     case ActionKind::Key:
         return "key " + std::to_string(action.key);
     case ActionKind::UseRow:

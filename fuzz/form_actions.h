@@ -3,7 +3,8 @@
 
 // A byte stream decoded into the user's actions on the window, as the view
 // would deliver them: typing or pasting any text at any caret position or over
-// a selection, deleting, choosing a list entry, the reset button, any key,
+// a selection, deleting, choosing a list entry, the reset button, opening
+// and closing the rating check (whose fields take edits only while open), any key,
 // undo and redo, and a value with a known meaning entered as users write
 // values (see form_intent.h).
 
@@ -19,7 +20,19 @@
 
 namespace fuzz {
 
-enum class ActionKind { Insert, Delete, ReplaceAll, Choose, Clear, Key, Undo, Redo, Enter, UseRow };
+enum class ActionKind {
+    Insert,
+    Delete,
+    ReplaceAll,
+    Choose,
+    Clear,
+    Panel,
+    Key,
+    Undo,
+    Redo,
+    Enter,
+    UseRow
+};
 
 struct Action {
     ActionKind kind = ActionKind::Key;
@@ -55,8 +68,9 @@ std::string Describe(const Action &action);
 // The input fields: txtCs(0) to txtCs(3), then txtUst.
 std::vector<window::ControlId> InputFields();
 
-// Every value field: the input fields, then the rating check's and the design
-// part's.
+// Every value field, as the design values list them: the window's own
+// inputs txtCs(0) to txtCs(3) and txtUst, then the rating check's and the
+// design part's.
 std::vector<window::ControlId> ValueFields();
 
 } // namespace fuzz

@@ -28,6 +28,7 @@ struct FormSnapshot {
     bool errorShown = false;
     window::frmTolvarine::BandKind band = window::frmTolvarine::BandKind::None;
     bool designFailed = false; // the failure in the band is the design part's
+    bool panelOpen = false;    // a failure of the rating check leaves the results
     // Every value field with its unit (empty for one without a list), in
     // the order of ValueFields().
     std::vector<std::pair<std::string, std::string>> values;
@@ -38,8 +39,11 @@ FormSnapshot Snapshot(const window::frmTolvarine &form);
 // Every input field holds "0" or a number not below zero (a rating may be
 // empty); no field holds a control character; a user's edit never leaves
 // more than 6 characters: a longer text is one the sign removal wrote, what
-// deleting left of one, or a frequency written in Hz.
-std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before);
+// deleting left of one, or a frequency written in Hz. After an undo or a
+// redo (`historyStep`) the limit is not checked: the step brings back a text
+// that the field held, which the history oracle compares.
+std::string CheckInputs(const FormSnapshot &after, const FormSnapshot &before,
+                        bool historyStep = false);
 
 // The results agree with the series formulas within the display rounding, or
 // the error message is shown and every result is empty.

@@ -58,7 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 fuzz::Fail("after " + fuzz::Describe(action) + ": " + problem);
         };
         const fuzz::FormSnapshot after = fuzz::Snapshot(form);
-        fail(fuzz::CheckInputs(after, before));
+        const bool step =
+            action.kind == fuzz::ActionKind::Undo || action.kind == fuzz::ActionKind::Redo;
+        fail(fuzz::CheckInputs(after, before, step));
         fail(fuzz::CheckResults(after, before));
         if (action.kind == fuzz::ActionKind::Enter)
             fail(fuzz::CheckIntent(form, action.intent, unitBefore));

@@ -6,6 +6,7 @@
 #include "input_reading.h"
 #include "locale_formats.h"
 #include "user_edit.h"
+#include "value_characters.h"
 
 #include <cmath>
 #include <vector>
@@ -63,7 +64,7 @@ std::string Digits(unsigned value, unsigned count) {
 std::string GroupMark(const runtime::NumberFormat &format, std::uint8_t b) {
     if (format.group == "\u2019")
         return b % 2 ? "'" : "\u2019";
-    if (format.group == "\u00A0" || format.group == "\u202F")
+    if (runtime::IsValueBlank(format.group))
         return b % 2 ? " " : format.group;
     return format.group;
 }

@@ -5,6 +5,7 @@
 
 #include "decimal_value.h"
 #include "runtime_error.h"
+#include "value_characters.h"
 
 #include <algorithm>
 #include <array>
@@ -17,10 +18,6 @@ namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Whether `text` starts with the non-empty `prefix`; the first byte decides
 // most cases without a call.
 bool StartsWith(std::string_view text, std::string_view prefix) {
@@ -48,12 +45,10 @@ public:
             const bool groups = m_group.size() == 1 && m_group[0] == rest[0];
             return {groups ? Mark::Either : Mark::Decimal, 1};
         }
-        if (std::find(kSpaces.begin(), kSpaces.end(), m_group) != kSpaces.end()) {
+        if (IsValueBlank(m_group)) {
             // Whichever space the locale groups with, a user may type any.
-            for (const std::string_view space : kSpaces) {
-                if (StartsWith(rest, space)) {
-                    return {Mark::Group, space.size()};
-                }
+            if (const std::size_t length = BlankLength(rest)) {
+                return {Mark::Group, length};
             }
         } else if (StartsWith(rest, m_group)) {
             return {Mark::Group, m_group.size()};
@@ -64,7 +59,6 @@ public:
     }
 
 private:
-    static constexpr std::array<std::string_view, 3> kSpaces = {" ", "\u00A0", "\u202F"};
     static constexpr std::string_view kApostrophe = "\u2019";
 
     std::string_view m_decimal;

@@ -4,6 +4,7 @@
 # UndefinedBehaviorSanitizer) and runs each for a fixed time.
 #
 #   scripts/fuzz.sh [seconds per target]      (default 60; or FUZZ_SECONDS)
+#   FUZZ_TARGETS=form scripts/fuzz.sh 3600    (one target only)
 #
 # Each target starts from its committed seed corpus (fuzz/corpus/<target>) and
 # keeps what it finds in build/fuzz/corpus/<target>. A crash is written to
@@ -15,7 +16,7 @@ source scripts/common.sh
 
 seconds="${1:-${FUZZ_SECONDS:-60}}"
 build=$build_fuzz
-targets=(conversions form)
+read -ra targets <<<"${FUZZ_TARGETS:-conversions form}"
 
 scripts/install-deps.sh build quality
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -227,7 +227,7 @@ TEST_P(RatingCheckFailure, NamesTheInputsOfTheStep) {
         FAIL() << "no error";
     } catch (const CalculationError &error) {
         EXPECT_EQ(error.step(), c.step);
-        EXPECT_EQ(DirectionOf(error.step()), c.direction);
+        EXPECT_EQ(error.direction(), c.direction);
         EXPECT_TRUE(OfRatingCheck(error.step()));
         EXPECT_EQ(error.inputs(), c.inputs);
     }

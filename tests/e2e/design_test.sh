@@ -44,6 +44,11 @@ expect_line 'Capacitate echivalentă\t2.5\tnF$'
 expect_line '1\t3 nF + 15 nF\t2.5\tnF\t0.000 %%\t'
 [ "$failed" -eq 0 ] && echo "PASS: F3, 2n5, E24 and 2 parts, Enter on the first row"
 
+# Esc inside the design part closes it; once more, outside it, it ends the
+# program.
+xdotool key Escape
+sleep 0.5
+kill -0 "$program_pid" 2>/dev/null || { echo "FAIL: Esc in the design part ended the program"; exit 1; }
 xdotool key Escape
 timeout 10 tail --pid="$program_pid" -f /dev/null || { echo "FAIL: Esc did not end the program"; exit 1; }
 program_pid=

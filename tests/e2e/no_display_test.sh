@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Without a display the program says so in its own first line on stderr and
 # ends with a non-zero exit code: no Qt abort, no core dump. --help and
-# --version need no display.
+# --version need no display; an unknown argument gives the usage line.
 # Usage: no_display_test.sh <Tolvarine program>
 set -uo pipefail
 program=$1
@@ -41,6 +41,17 @@ answers() { # <option> <start of the first line> [a line that follows]
 
 answers --version 'Tolvarine 1\.00$' '^License GPL-3\.0-or-later: '
 answers --help 'Usage: Tolvarine'
+# An argument that neither the program nor Qt takes: the usage line on
+# stderr and exit code 2, once Qt has taken its own options.
+output=$(QT_QPA_PLATFORM=offscreen timeout 20 "$program" -style fusion --bogus 2>&1 >/dev/null)
+status=$?
+if [ "$status" -eq 2 ] && grep -q "^Usage: Tolvarine" <<<"$output" && grep -q -- "--bogus" <<<"$output"; then
+    echo "PASS (--bogus): exit code 2"
+else
+    echo "FAIL (--bogus): exit code $status; stderr was:"
+    echo "$output"
+    failed=1
+fi
 check "no display named"
 # A display that is named but cannot be reached.
 check "unreachable display" DISPLAY=:4711

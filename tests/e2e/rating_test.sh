@@ -143,6 +143,11 @@ grep -q '^alert	\(C1 depășește\|Depășesc\) tensiunea nominală' "$work/aler
     fail "the last alert is not '$tolerance'"
 [ "$failed" -eq 0 ] && echo "PASS: the rating check from the keyboard, DC and AC, and its alerts"
 
+# Esc inside the rating check closes it; once more, outside it, it ends the program.
+xdotool key Escape
+sleep 0.5
+[ "$(height)" -eq "$closed" ] || fail "Esc in the rating check did not close it"
+kill -0 "$program_pid" 2>/dev/null || { echo "FAIL: Esc in the rating check ended the program"; exit 1; }
 xdotool key Escape
 timeout 10 tail --pid="$program_pid" -f /dev/null || { echo "FAIL: Esc did not end the program"; exit 1; }
 program_pid=

@@ -156,6 +156,20 @@ TEST(InputCheck, TextLongerThanTheLimitNotWrittenByTheProgramIsReported) {
     EXPECT_NE(CheckInputs(after, before), "");
 }
 
+// Found by the fuzzer: the program wrote "9.99988867182683E-315", deleting
+// left "8867182683E-315" and then "683E-315"; an undo brings the longer text
+// back, as the field held it.
+TEST(InputCheck, AnUndoMayBringBackALongerTextThatTheFieldHeld) {
+    frmTolvarine form(test_support::EnglishFormat());
+    form.Start({});
+    FormSnapshot before = Snapshot(form);
+    before.inputs[0] = before.values[0].first = "683E-315";
+    FormSnapshot after = before;
+    after.inputs[0] = after.values[0].first = "8867182683E-315";
+    EXPECT_NE(CheckInputs(after, before), "");
+    EXPECT_EQ(CheckInputs(after, before, true), "");
+}
+
 // 4.7 nF pasted as "\t4n7" into C1: the oracle passes it, and catches
 // another value, another unit, and an undo that brings back another step.
 TEST(IntentCheck, PassesTheValueMeantAndCatchesAnotherValueUnitOrStep) {

@@ -83,12 +83,12 @@ TEST_P(Typing, ShowsTheResultsOfTheSeriesCircuit) {
     EXPECT_FALSE(Edit("txtCst").isHidden());
     EXPECT_FALSE(Label("lblUMs").isHidden());
     EXPECT_FALSE(Label("lblEticheteS(0)").isHidden());
-    EXPECT_EQ(Edit("txtCst").text().toStdString(), s.equivalent);
+    EXPECT_EQ(WholeText(Edit("txtCst")).toStdString(), s.equivalent);
     EXPECT_EQ(Label("lblUMs").text().toStdString(), s.equivalentUnit);
     const char *voltages[] = {"txtUs(0)", "txtUs(1)", "txtUs(2)", "txtUs(3)"};
     const char *units[] = {"txtUMUs(0)", "txtUMUs(1)", "txtUMUs(2)", "txtUMUs(3)"};
     for (std::size_t k = 0; k < 4; ++k) {
-        EXPECT_EQ(Edit(voltages[k]).text().toStdString(), s.voltages[k]) << voltages[k];
+        EXPECT_EQ(WholeText(Edit(voltages[k])).toStdString(), s.voltages[k]) << voltages[k];
         EXPECT_EQ(Edit(units[k]).text().toStdString(), s.voltageUnits[k]) << units[k];
     }
     EXPECT_TRUE(Label("lblEroare").isHidden());

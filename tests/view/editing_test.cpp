@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Editing as in any desktop field: undo and redo across the program's own
 // rewrites, Enter on the button, long results, and the message band's alert.
+#include "long_text.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -98,24 +99,38 @@ INSTANTIATE_TEST_SUITE_P(Window, EnterKey, testing::Values(Qt::NoModifier, Qt::K
 
 using LongResult = WindowTest;
 
-TEST_F(LongResult, ShowsItsLeadingDigitsAndItsWholeTextAsTooltip) {
-    for (const char *field : {"txtCs(0)", "txtCs(1)", "txtCs(2)"})
-        TypeInto(field, "3");
-    QApplication::clipboard()->setText("1e300");
-    QLineEdit &voltage = Edit("txtUst");
-    QTest::keyClick(&voltage, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&voltage, Qt::Key_V, Qt::ControlModifier);
+void PasteInto(QLineEdit &edit, const QString &text) {
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+}
 
-    QLineEdit &longest = Edit("txtUs(0)");
-    ASSERT_EQ(longest.text(), "3.33333333333334E+293");
-    longest.repaint();
-    EXPECT_EQ(longest.cursorPosition(), 0);
-    const QRect caret = longest.inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    EXPECT_LT(caret.left(), longest.width() / 4); // the start is in view
-    EXPECT_EQ(longest.toolTip(), longest.text());
-    EXPECT_EQ(Edit("txtUs(3)").text(), "0");
-    EXPECT_EQ(Edit("txtUs(3)").toolTip(), ""); // a result that fits needs none
-    EXPECT_EQ(Edit("txtCst").toolTip(), "");
+// A result too long for its box shows a shorter form of the same value,
+// never its leading digits alone; the tooltip and the description give it
+// whole.
+TEST_F(LongResult, ShowsAFormThatFitsWithItsWholeTextAsTooltipAndDescription) {
+    PasteInto(Edit("txtCs(0)"), "1e11u");
+    QLineEdit &equivalent = Edit("txtCst");
+    ASSERT_EQ(Window().Form().Field({window::Control::txtCst, 0}).Text(), "100000000000");
+    EXPECT_EQ(equivalent.text(), "1E+11");
+    EXPECT_EQ(equivalent.toolTip(), "100000000000");
+    EXPECT_TRUE(equivalent.accessibleDescription().contains("100000000000"));
+
+    // 1 nF and 3 nF on 1e15 kV: 750000000000 MV, in a narrower box.
+    TypeInto("txtCs(0)", "1n");
+    TypeInto("txtCs(1)", "3n");
+    PasteInto(Edit("txtUst"), "1e15k");
+    QLineEdit &voltage = Edit("txtUs(0)");
+    const QString whole =
+        QString::fromStdString(Window().Form().Field({window::Control::txtUs, 0}).Text());
+    ASSERT_TRUE(whole.startsWith("750000000000")) << whole.toStdString();
+    EXPECT_EQ(Edit("txtUMUs(0)").text(), "MV");
+    EXPECT_FALSE(whole.startsWith(voltage.text())) << voltage.text().toStdString();
+    EXPECT_TRUE(voltage.text().endsWith("E+11") || voltage.text() == QChar(0x2026))
+        << voltage.text().toStdString();
+    EXPECT_EQ(voltage.toolTip(), whole);
+    EXPECT_EQ(Edit("txtUs(2)").text(), "0");
+    EXPECT_EQ(Edit("txtUs(2)").toolTip(), ""); // a result that fits needs none
 }
 
 // The tooltip follows each new result, also after a long one was painted.
@@ -130,7 +145,10 @@ TEST_F(LongResult, TooltipFollowsEachNewResult) {
         QTest::keyClick(&Edit("txtUst"), Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(&Edit("txtUst"), Qt::Key_V, Qt::ControlModifier);
         result.repaint();
-        EXPECT_EQ(result.toolTip(), tooltip ? result.text() : QString()) << voltage;
+        const QString whole =
+            QString::fromStdString(Window().Form().Field({window::Control::txtUs, 0}).Text());
+        EXPECT_EQ(result.toolTip(), tooltip ? whole : QString()) << voltage;
+        EXPECT_EQ(result.text() == whole, !tooltip) << voltage;
     }
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window_fixture.h"
 
+#include "long_text.h"
+
 #include <QApplication>
 #include <QTest>
 
@@ -88,7 +90,7 @@ void WindowTest::ExpectWidgetsMirrorModel() {
                                {Control::txtUMUs, 2},
                                {Control::txtUMUs, 3}}) {
         const auto *edit = static_cast<const QLineEdit *>(m_window->WidgetOf(id));
-        EXPECT_EQ(edit->text().toStdString(), form.Field(id).Text())
+        EXPECT_EQ(WholeText(*edit).toStdString(), form.Field(id).Text())
             << edit->objectName().toStdString();
         EXPECT_EQ(edit->isHidden(), !form.Field(id).Shown()) << edit->objectName().toStdString();
     }
@@ -109,4 +111,9 @@ void WindowTest::ExpectWidgetsMirrorModel() {
         EXPECT_EQ(label->text().toStdString(), form.LabelOf(id).Caption());
         EXPECT_EQ(label->isHidden(), !form.LabelOf(id).Shown());
     }
+}
+
+QString WindowTest::WholeText(const QLineEdit &edit) {
+    const QString whole = edit.property(view::kWholeTextProperty).toString();
+    return whole.isEmpty() ? edit.text() : whole;
 }

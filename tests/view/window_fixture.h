@@ -36,6 +36,8 @@ protected:
     // Chooses a list's entry with the arrow keys, as a user may.
     void Choose(const char *list, const QString &entry);
 
+    // A result field's whole text, also where it shows a shorter form.
+    static QString WholeText(const QLineEdit &edit);
     // Every widget shows what its control of the model holds.
     void ExpectWidgetsMirrorModel();
 

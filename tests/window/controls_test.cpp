@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window model: design values and the rules by which assignments raise
 // notifications.
+#include "error_message.h"
 #include "form_driver.h"
 #include "locale_formats.h"
 
@@ -194,8 +195,12 @@ TEST(FormDelivery, UserCannotChangeReadOnlyFieldsOrHiddenOnes) {
         EXPECT_EQ(form.Field(id).Text(), before);
     }
     EXPECT_TRUE(log.entries.empty());
-    EXPECT_THROW(EditAt(form, {Control::lblUMs, 0}, 0, 0, "x"), std::invalid_argument);
-    EXPECT_THROW(form.UserChoose({Control::txtCs, 0}, 0), std::invalid_argument);
+    // A control that is no field or no list: the entry points return, and
+    // the band tells of the unexpected error; no input changes.
+    EXPECT_FALSE(EditAt(form, {Control::lblUMs, 0}, 0, 0, "x").accepted);
+    form.UserChoose({Control::txtCs, 0}, 0);
+    EXPECT_EQ(Text(form, Eroare), UnexpectedErrorMessage());
+    EXPECT_EQ(form.Field(Cs(0)).Text(), "0");
 }
 
 TEST(FormDelivery, SeventhCharacterIsRefusedAndRaisesNothing) {

@@ -26,9 +26,11 @@ void frmTolvarine::cmdProiectare_Click() {
 }
 
 void frmTolvarine::UserShowDesign(bool open) {
-    m_entry.reset();
-    if (open != m_design.Open())
-        UserClick({Control::cmdProiectare, 0});
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        m_entry.reset();
+        if (open != m_design.Open())
+            UserClick({Control::cmdProiectare, 0});
+    });
 }
 
 // The parts' voltages are those of the window's applied voltage and of the
@@ -51,25 +53,27 @@ void frmTolvarine::UpdateDesign() {
 }
 
 void frmTolvarine::UserApplyDesign(std::size_t index) {
-    EndNotice();
-    m_entry.reset();
-    if (index >= m_design.Rows().size())
-        return;
-    // A copy: each assignment runs the calculation, which writes the rows again.
-    const DesignRow row = m_design.Rows()[index];
-    for (std::size_t k = 0; k < 4; ++k) {
-        if (static_cast<int>(k) < row.count) {
-            if (cboCs[k].ListIndex() != row.units[k])
-                cboCs[k].Choose(row.units[k]);
-            txtCs[k].SetText(row.texts[k]);
-        } else {
-            txtCs[k].SetText(runtime::IntToText(0));
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        EndNotice();
+        m_entry.reset();
+        if (index >= m_design.Rows().size())
+            return;
+        // A copy: each assignment runs the calculation, which writes the rows again.
+        const DesignRow row = m_design.Rows()[index];
+        for (std::size_t k = 0; k < 4; ++k) {
+            if (static_cast<int>(k) < row.count) {
+                if (cboCs[k].ListIndex() != row.units[k])
+                    cboCs[k].Choose(row.units[k]);
+                txtCs[k].SetText(row.texts[k]);
+            } else {
+                txtCs[k].SetText(runtime::IntToText(0));
+            }
         }
-    }
-    if (m_rating.Open())
-        WriteRatings(row);
-    RefreshNote(std::nullopt);
-    RecordHistories(std::nullopt, 0);
+        if (m_rating.Open())
+            WriteRatings(row);
+        RefreshNote(std::nullopt);
+        RecordHistories(std::nullopt, 0);
+    });
 }
 
 // Each part's standard rating in volts with the row's kind of rating; no

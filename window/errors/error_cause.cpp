@@ -88,6 +88,12 @@ std::string Message(const calc::CalculationError &error) {
     case Step::Reactance:
         return "Reactanța depășește domeniul numeric: măriți frecvența sau " +
                TheCapacitances(inputs) + ".";
+    case Step::ScaledByLetter:
+        if (inputs[0].input == Input::Frequency)
+            return "Frecvența este prea mare: valoarea ei în Hz depășește domeniul numeric. "
+                   "Micșorați-o.";
+        return "Capacitatea " + Names(inputs) +
+               " este prea mare: valoarea ei în uF depășește domeniul numeric. Micșorați-o.";
     case Step::Current:
         return "Curentul depășește domeniul numeric: micșorați tensiunea aplicată, frecvența "
                "sau " +
@@ -112,6 +118,21 @@ ControlId FieldOf(calc::InputRef input) {
         return {Control::txtFrec, 0};
     }
     return {Control::txtUst, 0};
+}
+
+calc::InputRef InputOf(ControlId field) {
+    switch (field.control) {
+    case Control::txtUst:
+        return {Input::AppliedVoltage};
+    case Control::txtUn:
+        return {Input::Rating, field.index};
+    case Control::txtTol:
+        return {Input::Tolerance};
+    case Control::txtFrec:
+        return {Input::Frequency};
+    default:
+        return {Input::Capacitance, field.index};
+    }
 }
 
 ErrorCause CauseOf(const calc::CalculationError &error) {

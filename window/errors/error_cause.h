@@ -26,6 +26,9 @@ struct ErrorCause {
 // The field that holds an input of the calculations.
 ControlId FieldOf(calc::InputRef input);
 
+// The input of the calculations that a field holds; the inverse of FieldOf.
+calc::InputRef InputOf(ControlId field);
+
 // The cause that a step of the calculations reported, in the window's words.
 ErrorCause CauseOf(const calc::CalculationError &error);
 

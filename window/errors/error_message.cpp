@@ -24,7 +24,7 @@ std::string UnexpectedErrorMessage() {
 }
 
 std::string InputName(ControlId field) {
-    const std::string capacitor = "C" + std::to_string(field.index + 1);
+    const std::string capacitor = CapacitorName(field.index);
     switch (field.control) {
     case Control::txtUst:
         return "tensiunea aplicată";
@@ -43,6 +43,15 @@ std::string InputName(ControlId field) {
     default:
         return capacitor;
     }
+}
+
+std::string TypedTooLongMessage(ControlId field, std::size_t limit) {
+    return "Caracterul tastat nu a fost adăugat: " + InputName(field) + " are cel mult " +
+           std::to_string(limit) + " caractere.";
+}
+
+std::string FieldErrorMessage(runtime::ErrorKind kind, ControlId field) {
+    return ErrorMessage(kind) + " Câmpul: " + InputName(field) + ".";
 }
 
 std::string PasteTooLongMessage(ControlId field, std::size_t limit) {

@@ -22,5 +22,10 @@ std::string InputName(ControlId field);
 
 // A paste refused because it does not fit the field.
 std::string PasteTooLongMessage(ControlId field, std::size_t limit);
+// A typed character refused because the field holds as many as it takes.
+std::string TypedTooLongMessage(ControlId field, std::size_t limit);
+
+// ErrorMessage for an error that arose in a field's own handling, naming it.
+std::string FieldErrorMessage(runtime::ErrorKind kind, ControlId field);
 
 } // namespace window

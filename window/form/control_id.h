@@ -2,6 +2,7 @@
 #pragma once
 
 #include <compare>
+#include <string>
 
 namespace window {
 
@@ -67,6 +68,11 @@ struct ControlId {
 
     auto operator<=>(const ControlId &) const = default;
 };
+
+// A capacitor as the window labels it, by its index 0 to 3: "C1" to "C4".
+inline std::string CapacitorName(int index) {
+    return "C" + std::to_string(index + 1);
+}
 
 enum class Notification { Load, KeyPress, Click, Change };
 

@@ -46,6 +46,14 @@ inline constexpr std::array<ControlId, 14> kValueFields = {{
     {Control::txtCmax, 0},
 }};
 
+inline constexpr bool IsValueField(ControlId id) {
+    for (const ControlId field : kValueFields) {
+        if (field == id)
+            return true;
+    }
+    return false;
+}
+
 // The entry of volts in a voltage's unit list.
 inline constexpr int kVoltEntry = static_cast<int>(calc::kVoltIndex);
 

@@ -68,17 +68,47 @@ void frmTolvarine::Deliver(ControlId id, Notification notification, std::int16_t
     const ScopedValue depth(m_depth, m_depth + 1);
     if (m_observer)
         m_observer->Delivered(*this, id, notification, m_depth);
+    const bool input = IsValueField(id);
+    Dispatch(input ? std::optional(id) : std::nullopt, Failing::Computation,
+             [&] { RunHandler(id, notification, keyAscii); });
+}
+
+bool frmTolvarine::Dispatch(std::optional<ControlId> field, Failing failing,
+                            const std::function<void()> &work) noexcept {
     try {
-        RunHandler(id, notification, keyAscii);
-    } catch (const calc::CalculationError &error) {
-        ReportError(CauseOf(error));
-    } catch (const ReportedFailure &failure) {
-        ReportError(failure.Cause());
-    } catch (const runtime::RuntimeError &error) {
-        ReportError({ErrorMessage(error.kind()), {}});
+        try {
+            work();
+            return true;
+        } catch (const calc::CalculationError &error) {
+            const ErrorCause cause = CauseOf(error);
+            if (failing == Failing::Edit)
+                ShowNotice(cause.message);
+            else
+                ReportError(cause);
+        } catch (const ReportedFailure &failure) {
+            if (failing == Failing::Edit)
+                ShowNotice(failure.Cause().message);
+            else
+                ReportError(failure.Cause());
+        } catch (const runtime::RuntimeError &error) {
+            const std::string message =
+                field ? FieldErrorMessage(error.kind(), *field) : ErrorMessage(error.kind());
+            if (failing == Failing::Edit)
+                ShowNotice(message);
+            else
+                ReportError({message, field ? std::vector{*field} : std::vector<ControlId>{}});
+        } catch (...) {
+            if (failing == Failing::Edit)
+                ShowNotice(UnexpectedErrorMessage());
+            else
+                ReportError({UnexpectedErrorMessage(), {}});
+        }
     } catch (...) {
-        ReportError({UnexpectedErrorMessage(), {}});
+        // Reporting failed too (no memory for the message): the action ends
+        // with the window as it was.
     }
+    m_entry.reset();
+    return false;
 }
 
 void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int16_t *keyAscii) {
@@ -164,31 +194,39 @@ void frmTolvarine::RunHandler(ControlId id, Notification notification, std::int1
 
 // A unit chosen in a field's own list is a step of that field's history.
 void frmTolvarine::UserChoose(ControlId id, int entry) {
-    EndNotice();
-    m_entry.reset();
-    MutableList(id).Choose(entry);
-    RecordHistories(std::nullopt, 0);
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        EndNotice();
+        m_entry.reset();
+        MutableList(id).Choose(entry);
+        RecordHistories(std::nullopt, 0);
+    });
 }
 
 void frmTolvarine::UserClick(ControlId id) {
-    EndNotice();
-    m_entry.reset();
-    if (id.control == Control::cmdClear || id.control == Control::cmdVerificare ||
-        id.control == Control::cmdProiectare)
-        Deliver(id, Notification::Click);
-    RefreshNote(std::nullopt);
-    RecordHistories(std::nullopt, 0);
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        EndNotice();
+        m_entry.reset();
+        if (id.control == Control::cmdClear || id.control == Control::cmdVerificare ||
+            id.control == Control::cmdProiectare)
+            Deliver(id, Notification::Click);
+        RefreshNote(std::nullopt);
+        RecordHistories(std::nullopt, 0);
+    });
 }
 
 bool frmTolvarine::UserKeyPress(std::int16_t keyAscii) {
-    Deliver({Control::frmTolvarine, 0}, Notification::KeyPress, &keyAscii);
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        Deliver({Control::frmTolvarine, 0}, Notification::KeyPress, &keyAscii);
+    });
     return !m_endRequested && keyAscii != 0;
 }
 
 void frmTolvarine::UserShowPanel(bool open) {
-    m_entry.reset();
-    if (open != m_rating.Open())
-        UserClick({Control::cmdVerificare, 0});
+    Dispatch(std::nullopt, Failing::Computation, [&] {
+        m_entry.reset();
+        if (open != m_rating.Open())
+            UserClick({Control::cmdVerificare, 0});
+    });
 }
 
 const TextField &frmTolvarine::Field(ControlId id) const {

@@ -30,6 +30,13 @@ class DeliveryObserver;
 // handlers answer the notifications, and three private procedures compute the
 // results. Toolkit-neutral: a view mirrors the controls and hands the user's
 // actions to the User* entry points.
+//
+// Every User* entry point returns normally, whatever the input: its work runs
+// in the one dispatcher (Dispatch), and every failure of a reading, a scaling,
+// a computation or a rewrite ends there and nowhere else. A failure of a
+// handler shows in the message band with the fields it names marked; a
+// failure of an edit before it reached its field refuses the edit, with the
+// reason, naming the field, as a notice. Nothing else catches.
 class frmTolvarine final : private NotificationSink {
 public:
     // `observer`, where given, sees every delivery and recalculation.
@@ -127,6 +134,13 @@ private:
     DesignModel m_design;
 
     void Raise(ControlId id, Notification notification) override;
+    // The one dispatcher: runs `work`, and reports the failure that ends it,
+    // as a failure of the computation or as the refusal of the user's edit;
+    // `field` is where the work began, where it is a field. Returns whether
+    // the work completed.
+    enum class Failing { Computation, Edit };
+    bool Dispatch(std::optional<ControlId> field, Failing failing,
+                  const std::function<void()> &work) noexcept;
     void Deliver(ControlId id, Notification notification, std::int16_t *keyAscii = nullptr);
     void RunHandler(ControlId id, Notification notification, std::int16_t *keyAscii);
 
@@ -190,15 +204,21 @@ private:
     runtime::NumberFormat m_format;
     DeliveryObserver *m_observer = nullptr;
     int m_depth = 0;
-    // What the keys typed into one field leave for the next key.
+    // What the keys typed into one field leave for the next key; `refused`
+    // once the field's limit refused a key, so that the keys typed on after
+    // it are refused too.
     struct Entry {
         ControlId field;
         NotationState state;
         // A mark begun before or after the value: the "A" or "D" of a
         // rating's "AC" or "DC", the "+" or "+/" of a tolerance's "+/-".
         char mark = 0;
+        // The key before was refused by the limit: the keys typed on go too.
+        bool refused = false;
     };
     std::optional<Entry> m_entry;
+    EditOutcome Edit(ControlId field, const TextEdit &userEdit, const std::optional<Entry> &entry);
+    std::string ScaledText(ControlId field, const std::string &text, double factor) const;
     std::map<ControlId, FieldHistory> m_histories;
     std::optional<ControlId> m_noteField;
     std::string m_note;

@@ -23,10 +23,6 @@ void AddRow(std::string &table, std::initializer_list<std::string_view> cells) {
     table += '\n';
 }
 
-std::string Cell(std::string_view head, int k) {
-    return std::string(head) + std::to_string(k + 1);
-}
-
 void AddRatingCheck(std::string &table, const RatingModel &rating,
                     const runtime::NumberFormat &format) {
     const auto text = [&rating](Control control, int k = 0) -> std::string_view {
@@ -48,13 +44,13 @@ void AddRatingCheck(std::string &table, const RatingModel &rating,
         // What the margin is taken against, after the rating's kind.
         const std::string_view against =
             rating.KindOf(k) == calc::RatingKind::AlternatingRms ? "efectivă" : "vârf";
-        AddRow(table,
-               {Cell("C", k), input(Control::txtUn, k), rating.List({Control::cboUn, k})->Text(),
-                rating.List({Control::cboTipUn, k})->Text(), text(Control::txtUmax, k),
-                text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
-                text(Control::txtUMUvarf, k), text(Control::txtMarja, k),
-                text(Control::txtUMMarja, k), state, against, text(Control::txtW, k),
-                text(Control::txtUMW, k)});
+        AddRow(table, {CapacitorName(k), input(Control::txtUn, k),
+                       rating.List({Control::cboUn, k})->Text(),
+                       rating.List({Control::cboTipUn, k})->Text(), text(Control::txtUmax, k),
+                       text(Control::txtUMUmax, k), text(Control::txtUvarf, k),
+                       text(Control::txtUMUvarf, k), text(Control::txtMarja, k),
+                       text(Control::txtUMMarja, k), state, against, text(Control::txtW, k),
+                       text(Control::txtUMW, k)});
     }
     AddRow(table, {"Toleranță ±", input(Control::txtTol), "%"});
     AddRow(table, {"Frecvență", input(Control::txtFrec), "Hz"});
@@ -86,7 +82,7 @@ std::string ResultsTable(const frmTolvarine &form) {
     AddRow(table, {"Condensator", "Capacitate", "Unitate", "Tensiune", "Unitate"});
     for (int k = 0; k < 4; ++k) {
         AddRow(table,
-               {Cell("C", k), input({Control::txtCs, k}), form.List({Control::cboCs, k}).Text(),
+               {CapacitorName(k), input({Control::txtCs, k}), form.List({Control::cboCs, k}).Text(),
                 form.Field({Control::txtUs, k}).Text(), form.Field({Control::txtUMUs, k}).Text()});
     }
     AddRow(table, {"Tensiunea aplicată", input({Control::txtUst, 0}),

@@ -25,9 +25,9 @@ std::string Quoted(std::string_view text) {
         return "textul lipit (are mai multe rânduri sau caractere de control)";
     std::string quoted = "„";
     if (CharacterCount(text) > kMostCharacters)
-        quoted.append(text.substr(0, ByteOffset(text, kMostCharacters))).append("…");
+        quoted.append(Visible(text.substr(0, ByteOffset(text, kMostCharacters)))).append("…");
     else
-        quoted.append(text);
+        quoted.append(Visible(text));
     return quoted + "”";
 }
 

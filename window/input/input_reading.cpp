@@ -2,6 +2,7 @@
 #include "input_reading.h"
 
 #include "conversions.h"
+#include "value_characters.h"
 
 #include <array>
 #include <optional>
@@ -10,18 +11,13 @@
 namespace window {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using runtime::IsDigit;
 
 // The group marks a user types in a locale that does not group with "." or
 // ",": any blank where it groups with one, either apostrophe in de_CH.
 std::vector<std::string_view> GroupMarks(const runtime::NumberFormat &format) {
-    static constexpr std::array<std::string_view, 3> kSpaces = {" ", "\u00A0", "\u202F"};
-    for (const std::string_view space : kSpaces) {
-        if (format.group == space)
-            return {kSpaces.begin(), kSpaces.end()};
-    }
+    if (runtime::IsValueBlank(format.group))
+        return {runtime::kValueBlanks.begin(), runtime::kValueBlanks.end()};
     if (format.group == "\u2019")
         return {"\u2019", "'"};
     if (format.group.empty())

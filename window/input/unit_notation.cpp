@@ -6,6 +6,7 @@
 
 #include "conversions.h"
 #include "units.h"
+#include "value_characters.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +15,8 @@
 
 namespace window {
 namespace {
+
+using runtime::IsDigit;
 
 struct UnitLetter {
     std::string_view letter;
@@ -53,6 +56,10 @@ constexpr std::array<UnitLetter, 3> kFrequencyLetters = {{
     {"M", "", 1e6, true},
 }};
 
+// A capacitance written in farads, with no prefix before the F: the field's
+// largest unit holds it, a million times over.
+constexpr UnitLetter kFarad = {"F", calc::kMicrofarad, 1e6, false};
+
 std::span<const UnitLetter> LettersOf(UnitKind kind) {
     switch (kind) {
     case UnitKind::Capacitance:
@@ -65,10 +72,6 @@ std::span<const UnitLetter> LettersOf(UnitKind kind) {
         break;
     }
     return {};
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // Bytes of the base unit's letters at the start of `text`, in either case:
@@ -92,17 +95,13 @@ std::size_t BaseLength(UnitKind kind, std::string_view text) {
 
 // The blanks a value may have before its unit: "4,7 nF", "10 kHz".
 std::size_t BlankAt(std::string_view text, std::size_t at) {
-    for (const std::string_view blank : {" ", "\u00A0", "\u202F"}) {
-        if (text.substr(at).starts_with(blank))
-            return blank.size();
-    }
-    return 0;
+    return runtime::BlankLength(text.substr(at));
 }
 
 std::string TrimEndBlanks(std::string_view text) {
     while (!text.empty()) {
         std::size_t length = 0;
-        for (const std::string_view blank : {" ", "\u00A0", "\u202F"}) {
+        for (const std::string_view blank : runtime::kValueBlanks) {
             if (text.ends_with(blank))
                 length = blank.size();
         }
@@ -185,20 +184,12 @@ std::optional<Written> Split(UnitKind kind, std::string_view text) {
     return w;
 }
 
-// The number as written in kHz or MHz, in Hz.
-std::string Scaled(const std::string &mantissa, double factor,
-                   const runtime::NumberFormat &format) {
-    if (factor == 1 || !runtime::IsNumber(mantissa, format))
-        return mantissa;
-    return runtime::DoubleToText(runtime::TextToDouble(mantissa, format) * factor, format);
-}
-
 // A key typed at the end of the field that the keys before it prepared.
 std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view current,
                                            const TextEdit &edit, const NotationState &state,
                                            const runtime::NumberFormat &format) {
     const std::string &key = edit.inserted;
-    NotationEdit swallowed{std::string(current), edit.from, {}, 0, state, true};
+    NotationEdit swallowed{std::string(current), edit.from, {}, 1, state, true};
     if (kind == UnitKind::Tolerance && key == "%")
         return swallowed;
     // Only a key typed on at the end continues; one over a selection starts anew.
@@ -227,9 +218,9 @@ std::optional<NotationEdit> ContinueTyping(UnitKind kind, std::string_view curre
         next.state.mantissa = mantissa;
         next.state.factor = state.factor;
     }
-    next.written = CharacterCount(mantissa);
-    next.text = Scaled(mantissa, state.factor, format);
+    next.text = std::move(mantissa);
     next.caret = CharacterCount(next.text);
+    next.factor = state.factor;
     return next;
 }
 
@@ -271,16 +262,17 @@ std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view cu
     if (w->letter) { // "V" is one too: "230V", "2V7"
         result.unit = w->letter->unit;
         result.state.prefixTyped = typed && w->letter->prefix;
+        result.factor = w->letter->factor;
+    } else if (kind == UnitKind::Capacitance && w->hasBase) {
+        result.unit = kFarad.unit; // "47F", "4.7 F"
+        result.factor = kFarad.factor;
     }
-    result.written = CharacterCount(result.text);
-    const double factor = w->letter ? w->letter->factor : 1;
-    if (factor != 1) {
+    if (result.factor != 1) {
+        result.caret = CharacterCount(result.text);
         if (typed) {
             result.state.mantissa = result.text;
-            result.state.factor = factor;
+            result.state.factor = result.factor;
         }
-        result.text = Scaled(result.text, factor, format);
-        result.caret = CharacterCount(result.text);
     }
     return result;
 }
@@ -290,7 +282,7 @@ std::string WithLocaleMark(std::string pasted, std::string_view around,
     if (format.decimal != "." && format.decimal != ",")
         return pasted;
     const char other = format.decimal == "." ? ',' : '.';
-    if (HasDecimalMark(around, format) || pasted.find(format.decimal) != std::string::npos ||
+    if (!around.empty() || pasted.find(format.decimal) != std::string::npos ||
         std::ranges::count(pasted, other) != 1)
         return pasted;
     const std::size_t at = pasted.find(other);

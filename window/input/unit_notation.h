@@ -33,12 +33,14 @@ struct NotationState {
 
 // An edit with its unit letters read.
 struct NotationEdit {
-    std::string text;      // the field's new text, the unit taken out
+    // The field's new text, the unit taken out, as the user wrote it: a
+    // frequency typed in kHz is still in kHz here.
+    std::string text;
     std::size_t caret = 0; // in characters
     std::string unit;      // the unit the letters name ("nF", "kV"); empty: none
-    // Characters of the value as the user wrote it: a frequency in kHz is
-    // written in Hz, with more characters than were typed.
-    std::size_t written = 0;
+    // What brings the text to the field's own unit (1e3 for kHz to Hz); the
+    // form scales it (calc::ScaledByLetter), the caret then at its end.
+    double factor = 1;
     NotationState state;    // for the next key typed into the same field
     bool swallowed = false; // a key that changes nothing
 };
@@ -48,7 +50,7 @@ struct NotationEdit {
 // or before them, it also stands for the decimal separator (the RKM code:
 // "4n7" is 4.7 nF, "n47" 0.47 nF). The base unit after a prefix is
 // swallowed ("1k5V", "1k5 V", "4n7F"), and so are the blanks before a unit.
-// In a frequency field k and M scale the value to Hz; in the tolerance
+// In a frequency field k and M scale the value to Hz (see `factor`); in the tolerance
 // field a "%" after the number goes. `state` is what the previous key typed
 // into the same field left, or none. Nothing when the edit holds no unit
 // letter and continues none, or holds other letters besides ("inf"): the
@@ -59,8 +61,9 @@ std::optional<NotationEdit> ApplyUnitNotation(UnitKind kind, std::string_view cu
 
 // A pasted value's one decimal mark, where it is the other mark than the
 // locale's and is read as the decimal separator, becomes the locale's:
-// "0,001" pasted in English is "0.001". A mark that groups thousands stays.
-// `around` is the rest of the field's text.
+// "0,001" pasted in English is "0.001". A mark that groups thousands stays,
+// and so does a mark pasted into a number (`around`, the rest of the field's
+// text, not empty): it is read there as typing it would be.
 std::string WithLocaleMark(std::string pasted, std::string_view around,
                            const runtime::NumberFormat &format);
 

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "user_edit.h"
 
+#include "value_characters.h"
+
 #include <algorithm>
 #include <array>
+#include <cstdio>
 
 namespace window {
 namespace {
@@ -11,14 +14,17 @@ bool IsContinuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
 
-// Text copied from a spreadsheet cell or a web page carries blanks and line
-// breaks around it.
-constexpr std::array<std::string_view, 8> kBlanks = {" ",  "\t", "\n",     "\r",
-                                                     "\v", "\f", "\u00A0", "\u202F"};
+// Text copied from a spreadsheet cell or a web page carries blanks, tabs and
+// line breaks around it.
+constexpr std::string_view kLineBlanks = "\t\n\r\v\f";
 
 // Bytes of the blank that `text` starts with, or ends with; 0 for none.
 std::size_t BlankLength(std::string_view text, bool atEnd) {
-    for (const std::string_view blank : kBlanks) {
+    if (text.empty())
+        return 0;
+    if (kLineBlanks.find(atEnd ? text.back() : text.front()) != std::string_view::npos)
+        return 1;
+    for (const std::string_view blank : runtime::kValueBlanks) {
         if (atEnd ? text.ends_with(blank) : text.starts_with(blank))
             return blank.size();
     }
@@ -33,6 +39,30 @@ std::size_t ControlLength(std::string_view text, std::size_t at) {
     if (c == 0xC2 && at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) <= 0x9F)
         return 2;
     return 0;
+}
+
+// The code point of one UTF-8 character; a stray byte stands for itself.
+char32_t CodePoint(std::string_view c) {
+    const auto byte = [&c](std::size_t i) { return static_cast<unsigned char>(c[i]); };
+    switch (c.size()) {
+    case 2:
+        return ((byte(0) & 0x1Fu) << 6) | (byte(1) & 0x3Fu);
+    case 3:
+        return ((byte(0) & 0x0Fu) << 12) | ((byte(1) & 0x3Fu) << 6) | (byte(2) & 0x3Fu);
+    case 4:
+        return ((byte(0) & 0x07u) << 18) | ((byte(1) & 0x3Fu) << 12) | ((byte(2) & 0x3Fu) << 6) |
+               (byte(3) & 0x3Fu);
+    default:
+        return byte(0);
+    }
+}
+
+// Controls, and the format characters and separators that show nothing.
+bool ShowsNothing(char32_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0xAD || c == 0x34F || c == 0x61C ||
+           c == 0x180E || (c >= 0x200B && c <= 0x200F) || (c >= 0x2028 && c <= 0x202E) ||
+           (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF || (c >= 0xFFF0 && c <= 0xFFFB) ||
+           (c >= 0xE0000 && c <= 0xE007F);
 }
 
 } // namespace
@@ -82,6 +112,41 @@ std::string WithoutControlCharacters(std::string_view text) {
             kept += text[i];
     }
     return kept;
+}
+
+std::string WithoutInvisibleMarks(std::string_view text) {
+    static constexpr std::array<std::string_view, 6> kInvisible = {"\u200B", "\u200C", "\u200D",
+                                                                   "\u2060", "\u00AD", "\uFEFF"};
+    std::string kept;
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t length = 0;
+        for (const std::string_view mark : kInvisible) {
+            if (text.substr(i).starts_with(mark))
+                length = mark.size();
+        }
+        if (length == 0)
+            kept += text[i++];
+        else
+            i += length;
+    }
+    return kept;
+}
+
+std::string Visible(std::string_view text) {
+    std::string shown;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = std::max<std::size_t>(1, ByteOffset(text.substr(i), 1));
+        const char32_t code = CodePoint(text.substr(i, length));
+        if (ShowsNothing(code)) {
+            char hex[16];
+            std::snprintf(hex, sizeof hex, "<U+%04X>", static_cast<unsigned>(code));
+            shown += hex;
+        } else {
+            shown.append(text.substr(i, length));
+        }
+        i += length;
+    }
+    return shown;
 }
 
 std::string Applied(std::string_view current, const TextEdit &edit) {

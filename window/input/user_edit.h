@@ -34,6 +34,15 @@ TextEdit ReplaceAll(std::string_view current, std::string text, EditSource sourc
 // and narrow no-break spaces around it are dropped.
 std::string TrimPasted(std::string_view text);
 
+// The text without the characters that carry no meaning inside a number
+// copied from a web page: zero-width space, joiner and non-joiner, word
+// joiner, soft hyphen and byte-order mark ("4\u200B7" is 47).
+std::string WithoutInvisibleMarks(std::string_view text);
+
+// The text with every character that shows nothing (a format character, a
+// control) written as its code ("<U+200E>"), for a message that quotes it.
+std::string Visible(std::string_view text);
+
 // Whether the text holds a control character (a tab, a line break, ...).
 bool HasControlCharacter(std::string_view text);
 // The text without its control characters: what typing them leaves.

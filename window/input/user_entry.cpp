@@ -6,10 +6,13 @@
 
 #include "conversions.h"
 #include "design_values.h"
+#include "error_cause.h"
 #include "error_message.h"
 #include "input_notes.h"
 #include "rating_marks.h"
+#include "scaling.h"
 #include "user_edit.h"
+#include "value_characters.h"
 
 #include <algorithm>
 #include <array>
@@ -18,12 +21,10 @@
 namespace window {
 namespace {
 
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
+using runtime::IsDigit;
 
 bool IsBlank(std::string_view text) {
-    return text == " " || text == "\u00A0" || text == "\u202F";
+    return runtime::IsValueBlank(text);
 }
 
 TextEdit Clamped(TextEdit edit, std::string_view current) {
@@ -122,9 +123,28 @@ std::string frmTolvarine::PasteRefusal(ControlId id, const TextEdit &edit,
     return {};
 }
 
+// A value written with a unit letter that the field's unit does not hold,
+// in the field's unit; a text that is no number yet stays as it is.
+std::string frmTolvarine::ScaledText(ControlId id, const std::string &text, double factor) const {
+    if (factor == 1 || !runtime::IsNumber(text, m_format))
+        return text;
+    return calc::ScaledByLetter(InputOf(id), runtime::TextToDouble(text, m_format), factor,
+                                m_format)
+        .text;
+}
+
 frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &userEdit) {
-    EndNotice();
     const std::optional<Entry> entry = std::exchange(m_entry, std::nullopt);
+    const bool pasted = userEdit.source == EditSource::Pasted;
+    EditOutcome outcome{false, userEdit.from};
+    if (!Dispatch(id, Failing::Edit, [&] { outcome = Edit(id, userEdit, entry); }))
+        outcome = {false, userEdit.from, pasted, pasted ? userEdit.removed : 0};
+    return outcome;
+}
+
+frmTolvarine::EditOutcome frmTolvarine::Edit(ControlId id, const TextEdit &userEdit,
+                                             const std::optional<Entry> &entry) {
+    EndNotice();
     TextField &field = MutableField(id);
     if (field.ReadOnly() || !field.Shown())
         return {false, userEdit.from};
@@ -135,7 +155,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     // A paste is read whole, its marks included, before the limit applies.
     std::optional<calc::RatingKind> ratingKind;
     if (pasted) {
-        std::string trimmed = TrimPasted(edit.inserted);
+        std::string trimmed = TrimPasted(WithoutInvisibleMarks(edit.inserted));
         if (id.control == Control::txtTol) {
             trimmed = WithoutPlusMinus(trimmed);
         } else if (auto mark =
@@ -152,6 +172,15 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     }
     if (!pasted && edit.inserted.empty() && edit.removed == 0)
         return {false, edit.from};
+    // After a key that the limit refused, a key typed on at the end is
+    // refused too: a unit letter would apply to a number the user did not
+    // write ("0,0004" when "0,00047u" was typed).
+    if (entry && entry->field == id && entry->refused && !pasted && edit.removed == 0 &&
+        edit.from == CharacterCount(current) && field.Limit()) {
+        ShowNotice(TypedTooLongMessage(id, *field.Limit()));
+        m_entry = entry;
+        return {false, edit.from};
+    }
     if (!pasted && IsBlank(edit.inserted) && !KeepsTypedBlank(current, edit)) {
         NotationState kept;
         kept.prefixTyped = state.prefixTyped && edit.removed == 0; // "1k5 V"
@@ -162,7 +191,7 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
     std::string text;
     std::size_t caret = 0;
     std::string unit;
-    std::size_t written = 0; // characters as the user wrote them
+    double factor = 1;
     NotationState next;
     const std::optional<UnitKind> kind = UnitKindOf(id);
     if (auto notation =
@@ -174,12 +203,11 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
         text = std::move(notation->text);
         caret = notation->caret;
         unit = std::move(notation->unit);
-        written = notation->written;
+        factor = notation->factor;
         next = std::move(notation->state);
     } else {
         text = Applied(current, edit);
         caret = edit.from + CharacterCount(edit.inserted);
-        written = CharacterCount(text);
         // Digits after a prefix letter: its base unit's letter is still swallowed.
         next.prefixTyped =
             state.prefixTyped && !pasted && edit.removed == 0 &&
@@ -187,10 +215,17 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
             (IsBlank(edit.inserted) || (edit.inserted.size() == 1 && IsDigit(edit.inserted[0])));
     }
 
+    const std::size_t written = CharacterCount(text); // as the user wrote it
     if (field.Limit() && written > *field.Limit() &&
         written > CharacterCount(current) - edit.removed) {
-        if (pasted)
+        if (pasted) {
             ShowNotice(PasteTooLongMessage(id, *field.Limit()));
+        } else {
+            ShowNotice(TypedTooLongMessage(id, *field.Limit()));
+            const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
+            m_entry = Entry{
+                .field = id, .state = state, .refused = atEnd}; // the keys typed on after it go too
+        }
         return {false, edit.from, pasted, pasted ? edit.removed : 0};
     }
     if (pasted) {
@@ -198,6 +233,10 @@ frmTolvarine::EditOutcome frmTolvarine::UserEdit(ControlId id, const TextEdit &u
             ShowNotice(why);
             return {false, edit.from, true, edit.removed};
         }
+    }
+    if (factor != 1) { // in the field's unit: a failure refuses the edit
+        text = ScaledText(id, text, factor);
+        caret = CharacterCount(text);
     }
     const int unitBefore = UnitListOf(id) ? List(*UnitListOf(id)).ListIndex() : -1;
     const bool kindChanged = ratingKind && m_rating.ChooseKind(id.index, *ratingKind);
@@ -233,7 +272,7 @@ frmTolvarine::TypedMark(ControlId id, std::string_view current, const TextEdit &
         else
             return std::nullopt;
         // Typed over a selection, the mark leaves it for the number to replace.
-        m_entry = Entry{id, {}, next};
+        m_entry = Entry{.field = id, .state = {}, .mark = next};
         return EditOutcome{false, edit.from, false, edit.removed};
     }
     const bool atEnd = edit.removed == 0 && edit.from == CharacterCount(current);
@@ -243,7 +282,7 @@ frmTolvarine::TypedMark(ControlId id, std::string_view current, const TextEdit &
     if (!read)
         return std::nullopt;
     if (!read->kind) { // "A" or "D": the rest of the value's state waits with it
-        m_entry = Entry{id, state, read->pending};
+        m_entry = Entry{.field = id, .state = state, .mark = read->pending};
         return EditOutcome{false, edit.from};
     }
     return EditOutcome{m_rating.ChooseKind(id.index, *read->kind), edit.from};

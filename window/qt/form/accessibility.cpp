@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
+#include "long_text.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -132,11 +134,18 @@ void DescribeResults(const window::frmTolvarine &form,
             if (id.control == value)
                 unit = &form.Field({unitField, id.index}).Text();
         }
-        const auto [described, isNew] = describedUnits.try_emplace(id, *unit);
-        if (!isNew && described->second == *unit)
+        // A result shown shortened is described with its whole value.
+        const std::string whole = edit->property(kWholeTextProperty).toString().toStdString();
+        const std::string key = *unit + '\n' + whole;
+        const auto [described, isNew] = describedUnits.try_emplace(id, key);
+        if (!isNew && described->second == key)
             continue;
-        described->second = *unit;
-        edit->setAccessibleDescription(ResultDescription(*unit));
+        described->second = key;
+        edit->setAccessibleDescription((whole.empty() ? QString()
+                                                      : QStringLiteral("Valoarea întreagă: ") +
+                                                            QString::fromStdString(whole) +
+                                                            QStringLiteral(". ")) +
+                                       ResultDescription(*unit));
     }
 }
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "long_text.h"
 
+#include "short_forms.h"
+
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
 #include <algorithm>
+#include <vector>
 
 namespace view {
 
@@ -13,11 +16,6 @@ namespace {
 
 // QLineEdit keeps this many pixels between its contents' edge and the text.
 constexpr int kLineEditMargin = 2;
-
-// Where the field draws its caret, from the text it has laid out already.
-int CaretX(const QLineEdit &edit) {
-    return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
-}
 
 } // namespace
 
@@ -39,16 +37,42 @@ bool TextFits(const QLineEdit &edit, int textWidth) {
     return needed <= contents.width() - 2 * kLineEditMargin;
 }
 
-// The text's width is the caret's way from its end to its start: the field
-// has shaped the text already, and measuring it again would cost as much.
-void ShowLeadingText(QLineEdit &edit) {
+namespace {
+
+// Where the field draws its caret, from the text it has laid out already.
+int CaretX(const QLineEdit &edit) {
+    return edit.inputMethodQuery(Qt::ImCursorRectangle).toRect().x();
+}
+
+} // namespace
+
+// Shows `text` from its start; whether it fits. The text's width is the
+// caret's way from its end to its start: the field has shaped the text
+// already, and measuring it again would cost as much.
+bool ShowFromStart(QLineEdit &edit, const QString &text) {
+    edit.setText(text);
     edit.end(false);
     const int end = CaretX(edit);
     edit.setCursorPosition(0);
-    const int textWidth = end - CaretX(edit);
-    const QString tip = TextFits(edit, textWidth) ? QString() : edit.text();
+    return TextFits(edit, end - CaretX(edit));
+}
+
+void ShowResult(QLineEdit &edit, const QString &whole, const runtime::NumberFormat &format) {
+    const bool wholeShown = ShowFromStart(edit, whole);
+    if (!wholeShown) {
+        const std::vector<std::string> forms = calc::ShorterForms(whole.toStdString(), format);
+        const auto fitting = std::ranges::find_if(forms, [&edit](const std::string &form) {
+            return ShowFromStart(edit, QString::fromStdString(form));
+        });
+        if (forms.empty())
+            ShowFromStart(edit, whole); // a unit: its start
+        else if (fitting == forms.end())
+            edit.setText(QString(QChar(0x2026))); // not even one digit fits
+    }
+    const QString tip = wholeShown ? QString() : whole;
     if (edit.toolTip() != tip)
         edit.setToolTip(tip);
+    edit.setProperty(kWholeTextProperty, tip);
 }
 
 } // namespace view

@@ -8,9 +8,11 @@
 #include "covered_edges.h"
 #include "edit_capture.h"
 #include "field_undo.h"
+#include "key_codes.h"
 #include "key_preview.h"
 #include "layout_values.h"
 #include "message_band.h"
+#include "rating_panel.h"
 #include "theme.h"
 
 #include <QApplication>
@@ -63,10 +65,11 @@ TolvarineWindow::TolvarineWindow(runtime::NumberFormat format, QWidget *parent)
     InstallListAccessibility();
     m_frame = new CircuitFrame(this);
     m_frame->setGeometry(ToPixels(layout.frame));
-    m_undo = new FieldUndo(*this, {[this](ControlId id, bool back) { OnStepped(id, back); },
-                                   [this](ControlId id, bool back) {
-                                       return back ? m_form.CanUndo(id) : m_form.CanRedo(id);
-                                   }});
+    m_undo = new FieldUndo(
+        *this,
+        {[this](ControlId id, bool back) { OnStepped(id, back); },
+         [this](ControlId id, bool back) { return back ? m_form.CanUndo(id) : m_form.CanRedo(id); },
+         [this](ControlId id) { m_capture->PasteWhole(*m_fields.at(id)); }});
     m_capture = new EditCapture(
         *this, [this](ControlId id, const window::TextEdit &edit) { OnEdited(id, edit); });
     BuildControls();
@@ -256,7 +259,23 @@ void TolvarineWindow::OnClicked(ControlId id) {
 // A key that goes on ends in the action of the control that gets it (an
 // edit, a click), which renders once; the preview itself changes nothing that
 // the window shows, so only a key that stops here renders.
+// Esc inside the rating check or the design part closes that part; elsewhere
+// it ends the program.
 bool TolvarineWindow::PreviewKey(std::int16_t keyAscii) {
+    if (keyAscii == window::kKeyEscape) {
+        const QWidget *focus = QApplication::focusWidget();
+        const auto inside = [focus](const LazyPanel &part) {
+            return focus && part.IsOpen() && part.Widget()->isAncestorOf(focus);
+        };
+        if (inside(m_ratingPanel)) {
+            SetRatingOpen(false);
+            return false;
+        }
+        if (inside(m_designPanel)) {
+            SetDesignOpen(false);
+            return false;
+        }
+    }
     const bool goesOn = m_form.UserKeyPress(keyAscii);
     if (!goesOn)
         Act([] {});

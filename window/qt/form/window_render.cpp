@@ -51,13 +51,15 @@ void TolvarineWindow::Render() {
 
 void TolvarineWindow::RenderField(ControlId id, const window::TextField &field, QLineEdit &edit) {
     const QString text = QString::fromStdString(field.Text());
-    if (edit.text() != text) {
+    const QString whole = edit.property(kWholeTextProperty).toString();
+    if ((whole.isEmpty() ? edit.text() : whole) != text) {
         const QSignalBlocker blocker(edit);
-        edit.setText(text);
-        if (field.ReadOnly())
-            ShowLeadingText(edit);
-        else
+        if (field.ReadOnly()) {
+            ShowResult(edit, text, m_form.Format());
+        } else {
+            edit.setText(text);
             m_capture->Rendered(edit);
+        }
     }
     if (field.Marked() != m_markedFields.contains(id)) {
         ShowMarked(edit, field.Marked());

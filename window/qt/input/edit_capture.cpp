@@ -3,8 +3,12 @@
 
 #include "caret.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -67,6 +71,7 @@ EditCapture::EditCapture(QObject &parent, Edited edited)
 
 void EditCapture::Watch(window::ControlId id, QLineEdit &edit) {
     Note(edit, EditSource::Pasted);
+    m_ids.emplace(&edit, id);
     edit.installEventFilter(this);
     connect(&edit, &QLineEdit::textEdited, this,
             [this, id, &edit](const QString &text) { OnTextEdited(id, edit, text); });
@@ -77,32 +82,87 @@ void EditCapture::Rendered(QLineEdit &edit) {
         Note(edit, m_before.at(&edit).source);
 }
 
+void EditCapture::PasteWhole(QLineEdit &edit) {
+    if (!m_before.contains(&edit))
+        return;
+    Note(edit, EditSource::Pasted);
+    const Before &b = m_before.at(&edit);
+    const int from = b.selectionLength > 0 ? b.selectionStart : b.cursor;
+    HandOver(edit, from, b.selectionLength, QApplication::clipboard()->text());
+}
+
+// [from, from + length) of the field's text, in UTF-16 units, gives way to
+// the pasted `text`, whole.
+void EditCapture::HandOver(QLineEdit &edit, int from, int length, const QString &text) {
+    const auto id = m_ids.find(&edit);
+    if (id == m_ids.end() || edit.isReadOnly())
+        return;
+    const QString current = edit.text();
+    const std::size_t first = CaretInCharacters(current, from);
+    const std::size_t last = CaretInCharacters(current, from + length);
+    m_edited(id->second, {first, last - first, text.toStdString(), EditSource::Pasted});
+}
+
+// A drop or a middle click at `at`; onto a field that shows only "0" it
+// replaces it, as a click there selects it.
+void EditCapture::PasteAt(QLineEdit &edit, int at, const QString &text) {
+    if (edit.text() == QLatin1String("0"))
+        HandOver(edit, 0, 1, text);
+    else
+        HandOver(edit, at, 0, text);
+}
+
 void EditCapture::Note(const QLineEdit &edit, EditSource source) {
     m_before[&edit] = {edit.text(), edit.selectionStart(),
                        static_cast<int>(edit.selectedText().size()), edit.cursorPosition(), source};
 }
 
 // A key is typed unless it is the paste key; a click, a drop or the context
-// menu can only paste.
+// menu can only paste. The paste key, a drop from elsewhere and a middle
+// click hand their text over whole: QLineEdit would cut it to its maximum
+// length.
 bool EditCapture::eventFilter(QObject *watched, QEvent *event) {
     const auto it = m_before.find(watched);
     if (it == m_before.end())
         return false;
-    const auto &edit = static_cast<const QLineEdit &>(*watched);
+    auto &edit = static_cast<QLineEdit &>(*watched);
     switch (event->type()) {
     case QEvent::KeyPress: {
         const auto &key = static_cast<const QKeyEvent &>(*event);
-        Note(edit, key.matches(QKeySequence::Paste) ? EditSource::Pasted : EditSource::Typed);
+        if (key.matches(QKeySequence::Paste) && !edit.isReadOnly()) {
+            PasteWhole(edit);
+            return true;
+        }
+        Note(edit, EditSource::Typed);
         break;
     }
     case QEvent::InputMethod:
         Note(edit, EditSource::Typed);
         break;
+    case QEvent::MouseButtonRelease: {
+        const auto &mouse = static_cast<const QMouseEvent &>(*event);
+        if (mouse.button() == Qt::MiddleButton && QApplication::clipboard()->supportsSelection()) {
+            PasteAt(edit, edit.cursorPositionAt(mouse.position().toPoint()),
+                    QApplication::clipboard()->text(QClipboard::Selection));
+            return true;
+        }
+        Note(edit, EditSource::Pasted);
+        break;
+    }
+    case QEvent::Drop: {
+        auto &drop = static_cast<QDropEvent &>(*event);
+        if (drop.source() != &edit && drop.mimeData()->hasText() && !edit.isReadOnly()) {
+            PasteAt(edit, edit.cursorPositionAt(drop.position().toPoint()),
+                    drop.mimeData()->text());
+            drop.acceptProposedAction();
+            return true;
+        }
+        Note(edit, EditSource::Pasted);
+        break;
+    }
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
     case QEvent::ContextMenu:
     case QEvent::DragEnter:
-    case QEvent::Drop:
         Note(edit, EditSource::Pasted);
         break;
     default:

@@ -34,6 +34,11 @@ public:
     // The field shows the model's text again: the next edit starts there.
     void Rendered(QLineEdit &edit);
 
+    // Hands the clipboard's text to the model whole, over the field's
+    // selection or at its caret: QLineEdit would cut it to its maximum length
+    // before the model saw it. The paste key comes here too.
+    void PasteWhole(QLineEdit &edit);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -47,10 +52,13 @@ private:
     };
 
     void Note(const QLineEdit &edit, window::EditSource source);
+    void HandOver(QLineEdit &edit, int from, int length, const QString &text);
+    void PasteAt(QLineEdit &edit, int at, const QString &text);
     void OnTextEdited(window::ControlId id, const QLineEdit &edit, const QString &text);
 
     Edited m_edited;
     std::map<const QObject *, Before> m_before;
+    std::map<const QObject *, window::ControlId> m_ids;
 };
 
 // The edit that turned `before` into `after`: the selection or the caret

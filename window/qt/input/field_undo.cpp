@@ -55,6 +55,8 @@ void FieldUndo::ShowContextMenu(ControlId id, QLineEdit &edit, const QPoint &glo
     QMenu *menu = edit.createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (QAction *action : menu->actions()) {
+        if (disconnect(action, SIGNAL(triggered()), &edit, SLOT(paste())))
+            connect(action, &QAction::triggered, this, [this, id] { m_actions.paste(id); });
         for (const bool back : {true, false}) {
             if (disconnect(action, SIGNAL(triggered()), &edit,
                            back ? SLOT(undo()) : SLOT(redo()))) {

@@ -11,8 +11,8 @@
 namespace view {
 namespace {
 
+constexpr std::string_view kUsage = "Usage: Tolvarine [--help] [--version] [Qt options]\n";
 constexpr std::string_view kHelp =
-    "Usage: Tolvarine [--help] [--version] [Qt options]\n"
     "Capacitors in series: the equivalent capacitance and the voltage across each of up\n"
     "to four capacitors, in a window whose texts are Romanian.\n"
     "\n"
@@ -29,6 +29,7 @@ std::optional<int> AnswerCommandLine(int argc, const char *const argv[]) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--help" || argument == "-h") {
+            std::fwrite(kUsage.data(), 1, kUsage.size(), stdout);
             std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
             return 0;
         }
@@ -40,6 +41,14 @@ std::optional<int> AnswerCommandLine(int argc, const char *const argv[]) {
         }
     }
     return std::nullopt;
+}
+
+std::optional<int> RefuseUnknownArguments(const QStringList &arguments) {
+    if (arguments.size() < 2)
+        return std::nullopt;
+    std::fprintf(stderr, "Tolvarine: unknown option '%s'\n", qPrintable(arguments.at(1)));
+    std::fwrite(kUsage.data(), 1, kUsage.size(), stderr);
+    return 2;
 }
 
 } // namespace view
