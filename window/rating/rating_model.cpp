@@ -268,7 +268,7 @@ void RatingModel::ShowWarning(const std::array<calc::Margin, 4> &before) {
     }
     if (exceeding.empty())
         return;
-    const auto name = [](std::size_t k) { return "C" + std::to_string(k + 1); };
+    const auto name = [](std::size_t k) { return CapacitorName(static_cast<int>(k)); };
     std::string text;
     if (exceeding.size() == 1) {
         text = name(exceeding[0]) + " depășește tensiunea nominală cu " + m_excess[exceeding[0]];
