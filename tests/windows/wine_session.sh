@@ -1,0 +1,86 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# shellcheck shell=bash
+# Sourced by the Windows tests that show a window under Wine, after
+# tests/e2e/xvfb_session.sh. Wine runs every program of a prefix in one
+# session, whose desktop is drawn on the display of the program that started
+# it: a session left by another test (another display, or none) would take
+# this test's windows. So each test waits for the prefix's session to end
+# before its first Wine program, and ends its own on exit.
+#   start_wine_session     after start_xvfb
+#   start_wine_program <program> [arguments]
+#   wait_for_window        sets $window, or explains why not and fails
+#   explain                what the program and Wine said, on any failure
+# Limits are long: a cold Wine on a loaded two-core machine takes tens of
+# seconds to show a window; the waits end as soon as their condition holds.
+
+wineserver=$(dirname "$WINE")/wineserver
+window_limit=180
+wine_log=$work/wine.log
+program_out=$work/program.out
+: >"$wine_log"
+: >"$program_out"
+
+end_wine_session() {
+    timeout "$window_limit" "$wineserver" -w || "$wineserver" -k || true
+}
+
+start_wine_session() {
+    end_wine_session
+    trap '"$wineserver" -k 2>/dev/null || true; cleanup' EXIT
+}
+
+# The program's standard output apart from Wine's messages, which share its
+# standard error.
+start_wine_program() {
+    echo "=== $*" >>"$wine_log"
+    "$WINE" "$@" >"$program_out" 2>>"$wine_log" &
+    program_pid=$!
+}
+
+# Runs a Wine program to its end, with its output in Wine's log.
+run_wine() {
+    echo "=== $*" >>"$wine_log"
+    "$WINE" "$@" >>"$wine_log" 2>&1
+}
+
+wait_for_window() {
+    window=$(timeout "$window_limit" xdotool search --sync --onlyvisible --name '^ Tolvarine $' |
+        head -n 1) || true
+    [ -n "$window" ] && return 0
+    echo "FAIL: no window named ' Tolvarine ' within $window_limit s"
+    explain
+    return 1
+}
+
+# Waits for the program to end, up to a limit; sets $status.
+wait_for_end() {
+    status=0
+    if ! timeout "$window_limit" tail --pid="$program_pid" -f /dev/null; then
+        status=timeout
+        return 1
+    fi
+    wait "$program_pid" || status=$?
+    program_pid=
+}
+
+explain() {
+    echo "--- what the program and Wine said"
+    if [ -n "$program_pid" ] && kill -0 "$program_pid" 2>/dev/null; then
+        echo "the program (process $program_pid) is still running"
+    elif [ -n "$program_pid" ]; then
+        local code=0
+        wait "$program_pid" 2>/dev/null || code=$?
+        echo "the program (process $program_pid) has ended with $code"
+    fi
+    echo "its output:"
+    sed 's/^/  /' "$program_out"
+    echo "Wine's log, last 40 lines:"
+    tail -n 40 "$wine_log" | sed 's/^/  /'
+    echo "windows on the display $DISPLAY (visible: $(xdotool search --onlyvisible --name '.*' |
+        wc -l)):"
+    { xwininfo -root -tree 2>&1 | grep -E '^ +0x' | grep -v '(has no name)' | head -n 30 |
+        sed 's/^ */  /'; } || true
+    echo "Wine's processes:"
+    { ps -eo pid,etimes,args | grep -E '[.]exe|[w]ineserver' | sed 's/^/  /'; } || true
+    echo "---"
+}
