@@ -21,8 +21,13 @@ qt=$(scripts/windows/qt.sh | tail -n 1)
 
 build=$build_windows
 echo "=== Building for Windows ($build)"
-# Qt's toolchain file loads the MinGW one kept beside the Qt it built.
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+# Qt's toolchain file loads the MinGW one kept beside the Qt it built. A build
+# configured with another Qt (an older cache folder) is configured afresh.
+toolchain=$qt/lib/cmake/Qt6/qt.toolchain.cmake
+fresh=()
+grep -qsx "CMAKE_TOOLCHAIN_FILE:[A-Z]*=$toolchain" "$build/CMakeCache.txt" ||
+    [ ! -f "$build/CMakeCache.txt" ] || fresh=(--fresh)
+cmake "${fresh[@]}" -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DQT_CHAINLOAD_TOOLCHAIN_FILE="$(dirname "$qt")/toolchain.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=$tests -DTOLVARINE_BENCH=$tests >/dev/null
 cmake --build "$build" --parallel "$jobs"

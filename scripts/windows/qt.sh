@@ -77,6 +77,9 @@ adopt_older() {
     then
         say "taking over the static Qt in $old"
         mv "$old" "$dir"
+        # Qt's CMake files find their folder themselves; any text that names
+        # the old one is mended.
+        grep -rlIF "$old" "$dir/prefix" | xargs -r sed -i "s|$old|$dir|g"
         echo "$installed" >"$dir/source-version"
     fi
 }
