@@ -4,7 +4,8 @@
 # links, from Debian's own qt6-base source, once: the result is kept in the
 # user's cache folder and reused while what it was built from stays the same.
 # Prints the folder Qt is installed in on its last line.
-#   scripts/windows/qt.sh
+#   scripts/windows/qt.sh            builds it if it is not cached
+#   scripts/windows/qt.sh --folder   only names the cache folder, built or not
 # The cache is looked up first: when it holds this Qt, nothing is fetched.
 # A new Debian revision of the same Qt is only reported; TOLVARINE_QT_REBUILD=1
 # rebuilds with it.
@@ -58,6 +59,7 @@ key=$( (echo "qt $upstream"; echo "mingw $mingw_version"; echo "host $host_tools
     sha256sum | cut -c1-12)
 dir=$cache/qt-$upstream-$key
 prefix=$dir/prefix
+[ "${1:-}" = --folder ] && { echo "$dir"; exit 0; }
 
 # A Qt cached before the key held the compiler and the host tools, in
 # qt-<Debian version>-<hash of the options and toolchain>, is taken over when
