@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# shellcheck shell=bash
+# shellcheck shell=bash disable=SC2154,SC2034 # $work comes from xvfb_session.sh; $status is for the test
 # Sourced by the Windows tests that show a window under Wine, after
 # tests/e2e/xvfb_session.sh. Wine runs every program of a prefix in one
 # session, whose desktop is drawn on the display of the program that started
@@ -80,7 +80,16 @@ explain() {
         wc -l)):"
     { xwininfo -root -tree 2>&1 | grep -E '^ +0x' | grep -v '(has no name)' | head -n 30 |
         sed 's/^ */  /'; } || true
-    echo "Wine's processes:"
-    { ps -eo pid,etimes,args | grep -E '[.]exe|[w]ineserver' | sed 's/^/  /'; } || true
+    # The display each was started with: the session's desktop (explorer.exe)
+    # shows the windows of all.
+    echo "Wine's processes in $WINEPREFIX (seconds running, display, command):"
+    local pid environment
+    for pid in $(pgrep -f '[.]exe|wineserver'); do
+        environment=$(tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null) || continue
+        grep -qxF "WINEPREFIX=$WINEPREFIX" <<<"$environment" || continue
+        printf "  %s" "$(ps -o pid=,etimes= -p "$pid")"
+        echo " $(sed -n 's/^DISPLAY=//p' <<<"$environment" | grep . || echo none)" \
+            "$(ps -o args= -p "$pid")"
+    done
     echo "---"
 }
