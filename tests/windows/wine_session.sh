@@ -20,8 +20,13 @@ program_out=$work/program.out
 : >"$wine_log"
 : >"$program_out"
 
+# A session that does not end within the limit is ended, saying what still ran.
 end_wine_session() {
-    timeout "$window_limit" "$wineserver" -w || "$wineserver" -k || true
+    local start=$SECONDS
+    timeout "$window_limit" "$wineserver" -w && return 0
+    echo "note: the Wine session still ran after $((SECONDS - start)) s; ending it:"
+    wine_processes
+    "$wineserver" -k || true
 }
 
 start_wine_session() {
@@ -43,11 +48,19 @@ run_wine() {
     "$WINE" "$@" >>"$wine_log" 2>&1
 }
 
+# Asked again and again: a window that Wine destroys while xdotool walks the
+# windows (one of its own at start-up) ends xdotool with BadWindow, which
+# says nothing of the program's window.
 wait_for_window() {
-    window=$(timeout "$window_limit" xdotool search --sync --onlyvisible --name '^ Tolvarine $' |
-        head -n 1) || true
+    local start=$SECONDS
+    window=
+    while [ -z "$window" ] && ((SECONDS - start < window_limit)); do
+        window=$(xdotool search --onlyvisible --name '^ Tolvarine $' 2>/dev/null | head -n 1) ||
+            true
+        [ -n "$window" ] || sleep 0.2
+    done
     [ -n "$window" ] && return 0
-    echo "FAIL: no window named ' Tolvarine ' within $window_limit s"
+    echo "FAIL: no window named ' Tolvarine ' within $((SECONDS - start)) s"
     explain
     return 1
 }
@@ -80,8 +93,13 @@ explain() {
         wc -l)):"
     { xwininfo -root -tree 2>&1 | grep -E '^ +0x' | grep -v '(has no name)' | head -n 30 |
         sed 's/^ */  /'; } || true
-    # The display each was started with: the session's desktop (explorer.exe)
-    # shows the windows of all.
+    wine_processes
+    echo "---"
+}
+
+# The display each was started with: the session's desktop (explorer.exe)
+# shows the windows of all.
+wine_processes() {
     echo "Wine's processes in $WINEPREFIX (seconds running, display, command):"
     local pid environment
     for pid in $(pgrep -f '[.]exe|wineserver'); do
@@ -91,5 +109,4 @@ explain() {
         echo " $(sed -n 's/^DISPLAY=//p' <<<"$environment" | grep . || echo none)" \
             "$(ps -o args= -p "$pid")"
     done
-    echo "---"
 }
