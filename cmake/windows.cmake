@@ -14,16 +14,7 @@ add_compile_options(
     $<$<AND:$<CXX_COMPILER_ID:GNU>,$<VERSION_LESS:$<CXX_COMPILER_VERSION>,13>>:-Wno-restrict>)
 
 # Programs that run while building (the icon writer) and the tests are
-# Windows programs: on another system they run under Wine, in a Wine prefix
-# of the build's own.
-if(CMAKE_CROSSCOMPILING AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
-    find_program(TOLVARINE_WINE NAMES wine64 wine PATHS /usr/lib/wine)
-    if(TOLVARINE_WINE)
-        set(CMAKE_CROSSCOMPILING_EMULATOR
-            ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
-            WINEDLLOVERRIDES=mscoree,mshtml=
-            ${TOLVARINE_WINE})
-    else()
-        message(WARNING "No Wine found: the icon cannot be written nor the tests run")
-    endif()
+# Windows programs: on another system they run under Wine.
+if(CMAKE_CROSSCOMPILING)
+    include(${CMAKE_CURRENT_LIST_DIR}/wine.cmake)
 endif()

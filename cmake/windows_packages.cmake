@@ -12,8 +12,10 @@ set(stage ${CMAKE_BINARY_DIR}/portable/Tolvarine-${PROJECT_VERSION})
 set(setup ${CMAKE_BINARY_DIR}/Tolvarine-${PROJECT_VERSION}-setup.exe)
 set(zip ${CMAKE_BINARY_DIR}/Tolvarine-${PROJECT_VERSION}-win64.zip)
 set(installedReadme ${CMAKE_BINARY_DIR}/installer/README.txt)
+# The read-me names the version.
+configure_file(${packaging}/README.txt ${CMAKE_BINARY_DIR}/README.txt @ONLY)
 set(texts ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/THIRD-PARTY.md
-          ${packaging}/README.txt)
+          ${CMAKE_BINARY_DIR}/README.txt)
 
 # The folder the zip holds: text files with Windows line ends.
 add_custom_command(
@@ -24,7 +26,7 @@ add_custom_command(
     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:Tolvarine> ${stage}/Tolvarine.exe
     COMMAND sed "s/$/\\r/" ${PROJECT_SOURCE_DIR}/LICENSE > ${stage}/LICENSE.txt
     COMMAND sed "s/$/\\r/" ${PROJECT_SOURCE_DIR}/THIRD-PARTY.md > ${stage}/THIRD-PARTY.txt
-    COMMAND sed "s/$/\\r/" ${packaging}/README.txt > ${stage}/README.txt
+    COMMAND sed "s/$/\\r/" ${CMAKE_BINARY_DIR}/README.txt > ${stage}/README.txt
     DEPENDS Tolvarine ${texts}
     COMMENT "Gathering the portable program's files"
     VERBATIM)
@@ -55,6 +57,7 @@ add_custom_command(
 add_custom_command(
     OUTPUT ${setup}
     COMMAND ${TOLVARINE_MAKENSIS} -V2 -DVERSION=${PROJECT_VERSION}
+            -DLEGAL=${TOLVARINE_LEGAL_COPYRIGHT}
             -DEXE=${stage}/Tolvarine.exe -DLICENSE=${stage}/LICENSE.txt
             -DNOTICES=${stage}/THIRD-PARTY.txt -DREADME=${installedReadme}
             -DICON=${CMAKE_BINARY_DIR}/app/tolvarine.ico -DOUTFILE=${setup}

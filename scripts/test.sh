@@ -8,28 +8,6 @@ cd "$(dirname "$0")/.."
 source scripts/common.sh
 scripts/install-deps.sh build package test
 
-passed=0
-failed=0
-# Runs the tests of a build folder and adds them to the counts. A skipped
-# test counts as neither passed nor failed.
-run_tests() {
-    local build=$1 report=$PWD/$1/junit.xml
-    rm -f "$report"
-    ctest --test-dir "$build" --output-on-failure -j"$jobs" --output-junit "$report" ||
-        true
-    local counts
-    counts=$(tr '\n\t' '  ' 2>/dev/null <"$report" | grep -o -m1 '<testsuite [^>]*>') || counts=
-    count() { sed -E "s/.* $1=\"([0-9]+)\".*/\1/" <<<"$counts"; }
-    # No report: ctest could not run the tests, which counts as one failure.
-    local tests=0 failures=1 skipped=0 disabled=0
-    if [ -n "$counts" ]; then
-        tests=$(count tests) failures=$(count failures)
-        skipped=$(count skipped) disabled=$(count disabled)
-    fi
-    passed=$((passed + tests - failures - skipped - disabled))
-    failed=$((failed + failures))
-}
-
 echo "=== Testing the debug build ($build_debug)"
 cmake -S . -B "$build_debug" -DCMAKE_BUILD_TYPE=Debug -DBUILD_TESTING=ON >/dev/null
 cmake --build "$build_debug" -j"$jobs"
@@ -44,5 +22,4 @@ cmake --build "$build_asan" -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp" \
     UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests "$build_asan"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+report_counts

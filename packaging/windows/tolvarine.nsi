@@ -3,7 +3,8 @@
 ; users, with Start-menu entries for the program and its read-me and an
 ; uninstaller that removes every file, folder, shortcut and registry key it
 ; made. makensis is given:
-;   -DVERSION=1.00 -DEXE=<Tolvarine.exe> -DLICENSE=<licence text>
+;   -DVERSION=<version> -DLEGAL=<copyright and licence line>
+;   -DEXE=<Tolvarine.exe> -DLICENSE=<licence text>
 ;   -DNOTICES=<third-party notices> -DREADME=<the installed program's read-me>
 ;   -DOUTFILE=<setup.exe>
 ; Silent use: /S, with /CurrentUser or /AllUsers to choose for whom.
@@ -35,7 +36,7 @@ VIAddVersionKey /LANG=0 "ProductName" "${APP}"
 VIAddVersionKey /LANG=0 "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=0 "FileDescription" "${APP} ${VERSION} Setup"
-VIAddVersionKey /LANG=0 "LegalCopyright" "GNU GPL 3.0 or later"
+VIAddVersionKey /LANG=0 "LegalCopyright" "${LEGAL}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"

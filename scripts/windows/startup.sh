@@ -6,13 +6,17 @@
 # alternating which goes first, so a busy phase of the machine weighs on both.
 # Reports the median wall time from launch to exit and the program's own CPU
 # time to its first paint, and their ratios. It measures; it fails nothing.
-#   scripts/windows/startup.sh <Windows build folder> [rounds]
+#   scripts/windows/startup.sh [Windows build folder [rounds]]
 set -uo pipefail
-build=$(cd "$1" && pwd)
+build=${1:+$(cd "$1" && pwd)}
+cd "$(dirname "$0")/../.." || exit 1
+source scripts/common.sh
+build=$(cd "${build:-$build_windows}" && pwd)
 rounds=${2:-9}
-wine=$(sed -n 's/^TOLVARINE_WINE:FILEPATH=//p' "$build/CMakeCache.txt")
-export WINEPREFIX=$build/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ro_RO.UTF-8 LC_ALL=ro_RO.UTF-8
+# The build's Wine, its prefix and locale (cmake/wine.cmake).
+# shellcheck source=/dev/null
+source "$build/wine.env"
+wine=${WINE:?}
 programs=(minimal tolvarine)
 
 work=$(mktemp -d)
@@ -20,7 +24,11 @@ Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/n
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(head -n 1 "$work/display")
+DISPLAY=:$(head -n 1 "$work/display")
+export DISPLAY
+# A Wine session left by a test (with no display) would take the windows:
+# this one starts on the display above.
+"$(dirname "$wine")/wineserver" -w
 "$wine" "$build/bench/first_paint_minimal.exe" >/dev/null 2>&1 # Wine's own start-up, once
 
 run() { # <program>: appends "<wall ms> <cpu ms>" to its file

@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch DESTDIR and checks the installed files: the desktop
 # entry and the AppStream metadata pass their validators without a warning,
-# the files written from templates carry the version and the licence, and
-# every icon size is there and shows something.
+# the files written from templates carry the version and the licence, the
+# manual page quotes --version, and every icon size is there and shows
+# something.
 # Usage: install_test.sh <build folder> <application id> <version> <licence>
 set -euo pipefail
 build=$1
@@ -47,6 +48,11 @@ has "the manual page's licence" "$man" "($licence)"
 has "the changelog's version" "$work/changelog.txt" "tolvarine ($version-1)"
 has "the copyright's licence" "$work/usr/share/doc/tolvarine/copyright" "License: $licence"
 grep -qx '.SH COPYRIGHT' "$man" || fail "the manual page has no COPYRIGHT section"
+# The manual page quotes what --version prints, line by line.
+printed=$("$work/usr/bin/Tolvarine" --version) && [ -n "$printed" ] || fail "--version printed nothing"
+while IFS= read -r line; do
+    has "the manual page's --version: $line" "$man" "$line"
+done <<<"$printed"
 
 # Any output of desktop-file-validate is a warning or an error; appstreamcli
 # marks them E: and W: (I: and P: are advice).

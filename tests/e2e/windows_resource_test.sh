@@ -2,10 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the Windows resource with MinGW's windres, so that it cannot rot,
 # and reads its version record and icon back.
-# Usage: windows_resource_test.sh <tolvarine.rc> <folder that holds tolvarine.ico>
+# Usage: windows_resource_test.sh <tolvarine.rc> <folder that holds tolvarine.ico> <version>
 set -euo pipefail
 rc=$1
 icons=$2
+version=$3
+# "1.00" is 1, 0, 0, 0 in binary.
+binary="${version%%.*}, $((10#${version#*.})), 0, 0"
 windres=x86_64-w64-mingw32-windres
 
 if ! command -v "$windres" >/dev/null; then
@@ -34,9 +37,9 @@ expect() { # <pattern> <what>
 expect 'VALUE "ProductName", "Tolvarine"' "product name"
 expect 'VALUE "InternalName", "Tolvarine"' "internal name"
 expect 'VALUE "OriginalFilename", "Tolvarine.exe"' "file name"
-expect 'VALUE "FileVersion", "1.00"' "file version"
-expect 'VALUE "ProductVersion", "1.00"' "product version"
-expect 'FILEVERSION 1, 0, 0, 0' "binary file version"
+expect "VALUE \"FileVersion\", \"$version\"" "file version"
+expect "VALUE \"ProductVersion\", \"$version\"" "product version"
+expect "FILEVERSION $binary" "binary file version"
 expect 'VALUE "LegalCopyright", ".*GPL-3.0-or-later"' "licence"
 expect 'ICON' "icon"
 if [ "$failed" -ne 0 ]; then

@@ -50,29 +50,34 @@ TEST(Icon, IsTheWindowsIcon) {
     EXPECT_TRUE(view::TolvarineIcon().availableSizes().contains(QSize(32, 32)));
 }
 
+// The .ico holds the sizes Windows asks for; at 32 and 256 pixels each pixel
+// of the drawing is kept exactly (256: as 8 x 8 pixels).
 TEST(Icon, IsWrittenWholeIntoTheWindowsIconFile) {
     if (!QImageReader::supportedImageFormats().contains("ico"))
         GTEST_SKIP() << "Qt's ico image plugin is not installed";
-    QFile file(QStringLiteral(TOLVARINE_ICO_FILE));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << TOLVARINE_ICO_FILE;
-    const QByteArray bytes = file.readAll();
-    ASSERT_EQ(bytes.size(), 6 + 16 + 40 + 64 + 512 + 128);
-    EXPECT_EQ(static_cast<unsigned char>(bytes[2]), 1); // an icon, not a cursor
-
-    QImage ico;
-    ASSERT_TRUE(ico.loadFromData(bytes, "ICO"));
-    ico = ico.convertToFormat(QImage::Format_ARGB32);
+    QImageReader reader(QStringLiteral(TOLVARINE_ICO_FILE), "ICO");
+    ASSERT_EQ(reader.imageCount(), 5) << TOLVARINE_ICO_FILE;
+    std::set<int> sizes;
     const QImage xpm = IconImage();
-    ASSERT_EQ(ico.size(), xpm.size());
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QRgb a = xpm.pixel(x, y), b = ico.pixel(x, y);
-            if (qAlpha(a) == 0)
-                EXPECT_EQ(qAlpha(b), 0) << x << "," << y;
-            else
-                EXPECT_EQ(b, a) << x << "," << y;
+    for (int i = 0; i < reader.imageCount(); ++i) {
+        ASSERT_TRUE(reader.jumpToImage(i));
+        const QImage ico = reader.read().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_EQ(ico.width(), ico.height());
+        sizes.insert(ico.width());
+        if (ico.width() % 32 != 0)
+            continue;
+        const int scale = ico.width() / 32;
+        for (int y = 0; y < ico.height(); ++y) {
+            for (int x = 0; x < ico.width(); ++x) {
+                const QRgb a = xpm.pixel(x / scale, y / scale), b = ico.pixel(x, y);
+                if (qAlpha(a) == 0)
+                    ASSERT_EQ(qAlpha(b), 0) << ico.width() << ": " << x << "," << y;
+                else
+                    ASSERT_EQ(b, a) << ico.width() << ": " << x << "," << y;
+            }
         }
     }
+    EXPECT_EQ(sizes, (std::set<int>{16, 24, 32, 48, 256}));
 }
 
 } // namespace

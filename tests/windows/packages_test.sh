@@ -3,8 +3,8 @@
 # The portable zip holds the program and its texts; the installer, run
 # silently under Wine for the current user and for all users, installs the
 # program, its Start-menu entries (the program, its read-me) and its uninstall
-# entry; the installed
-# program starts; the uninstaller then leaves nothing of it behind.
+# entry; the installed program starts; the uninstaller then leaves nothing of
+# it behind. A failure of the program says what the program and Wine said.
 # Usage: packages_test.sh <Tolvarine.exe> <setup.exe> <zip>
 #        (WINE: the wine program; WINEPREFIX: its prefix)
 set -uo pipefail
@@ -13,8 +13,8 @@ setup=$2
 zip=$3
 
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
-require_tools Xvfb xdotool unzip "$WINE" "$(dirname "$WINE")/wineserver"
-wineserver=$(dirname "$WINE")/wineserver
+require_tools Xvfb xdotool xwininfo unzip "$WINE" "$(dirname "$WINE")/wineserver"
+source "$(dirname "$0")/wine_session.sh"
 failed=0
 pass() { echo "PASS: $*"; }
 fail() { echo "FAIL: $*"; failed=1; }
@@ -30,6 +30,7 @@ cmp -s "$exe" "$work/zip/$folder/Tolvarine.exe" && pass "the zip's program is th
     fail "the zip's program differs from the built one"
 
 start_xvfb
+start_wine_session
 drive=$WINEPREFIX/drive_c
 uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\Tolvarine'
 found() { find "$drive" -iname "$1" 2>/dev/null; }
@@ -37,8 +38,8 @@ registered() { "$WINE" reg query "$1\\$uninstall_key" >/dev/null 2>&1; }
 
 while read -r mode hive; do
     echo "--- installing for $mode"
-    "$WINE" "$setup" /S "/$mode" >"$work/setup.log" 2>&1
-    "$wineserver" -w
+    run_wine "$setup" /S "/$mode"
+    end_wine_session
     installed=$(found Tolvarine.exe)
     if [ "$(wc -l <<<"$installed")" -ne 1 ] || [ -z "$installed" ]; then
         fail "$mode: the program is not installed once: '$installed'"
@@ -57,24 +58,25 @@ while read -r mode hive; do
     registered "$hive" && pass "$mode: uninstall entry under $hive" ||
         fail "$mode: no uninstall entry under $hive"
 
-    "$WINE" "$installed" >"$work/run.log" 2>&1 &
-    program_pid=$!
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ Tolvarine $' | head -n 1)
-    if [ -n "$window" ]; then
-        xdotool windowfocus --sync "$window" key Escape
-        status=0
-        timeout 20 tail --pid="$program_pid" -f /dev/null && wait "$program_pid" || status=$?
-        [ "$status" -eq 0 ] && pass "$mode: the installed program starts and ends with Esc" ||
-            fail "$mode: the installed program ended with $status"
+    start_wine_program "$installed"
+    if wait_for_window; then
+        timeout "$window_limit" xdotool windowfocus --sync "$window" key Escape
+        if wait_for_end && [ "$status" = 0 ]; then
+            pass "$mode: the installed program starts and ends with Esc"
+        else
+            fail "$mode: the installed program ended with $status after Esc"
+            explain
+        fi
     else
         fail "$mode: the installed program shows no window"
-        kill "$program_pid" 2>/dev/null
     fi
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
     program_pid=
+    end_wine_session
 
     dir=$(dirname "$installed")
-    "$WINE" "$dir/Uninstall.exe" /S >"$work/uninstall.log" 2>&1
-    "$wineserver" -w
+    run_wine "$dir/Uninstall.exe" /S
+    end_wine_session
     left=$( { [ -e "$dir" ] && echo "$dir"; found Tolvarine.lnk; found 'Tolvarine - Citiți-mă.lnk'; } |
         sed "s|$drive/||")
     registered "$hive" && left+=" the uninstall entry"

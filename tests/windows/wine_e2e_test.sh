@@ -5,7 +5,8 @@
 # key, opens the rating check with F2, copies every result with Ctrl+Shift+C,
 # reads the copied table from the X clipboard and checks its numbers, with
 # the Romanian decimal comma that Windows gives. A screenshot must not be
-# blank; Esc ends the program with exit code 0.
+# blank; Esc ends the program with exit code 0. A failure says what the
+# program and Wine said.
 # Usage: wine_e2e_test.sh <Tolvarine.exe> <folder for the screenshot>
 #        (WINE: the wine program; WINEPREFIX: its prefix)
 set -euo pipefail
@@ -13,16 +14,17 @@ exe=$1
 out=$2
 
 source "$(dirname "$0")/../e2e/xvfb_session.sh"
-require_tools Xvfb xdotool xclip import convert "$WINE"
+require_tools Xvfb xdotool xwininfo xclip import convert "$WINE" "$(dirname "$WINE")/wineserver"
 locale -a | grep -qx ro_RO.utf8 || { echo "SKIP: no locale ro_RO.UTF-8"; exit 77; }
+source "$(dirname "$0")/wine_session.sh"
+fail() { echo "FAIL: $*"; explain; exit 1; }
 start_xvfb
+start_wine_session
 
-LANG=ro_RO.UTF-8 LC_ALL=ro_RO.UTF-8 "$WINE" "$exe" >"$work/wine.log" 2>&1 &
-program_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ Tolvarine $' | head -n 1)
-[ -n "$window" ] || { cat "$work/wine.log"; echo "FAIL: no window named ' Tolvarine '"; exit 1; }
-xdotool windowfocus --sync "$window"
-sleep 1
+# The locale is the build's Wine locale, Romanian (cmake/wine.cmake).
+start_wine_program "$exe"
+wait_for_window || exit 1
+timeout "$window_limit" xdotool windowfocus --sync "$window" || fail "the window takes no focus"
 
 keys() { xdotool key --delay 80 "$@"; }
 typed() { xdotool type --delay 80 "$1"; }
@@ -34,16 +36,24 @@ keys Tab n
 keys Tab Tab Tab Tab Tab
 typed 1k5           # the applied voltage: 1.5 kV
 keys F2
-sleep 1
-import -window root "$out/wine_e2e.png"
+# Until the window has drawn more than a blank frame.
+for _ in $(seq "$window_limit"); do
+    import -window root "$out/wine_e2e.png"
+    colours=$(convert "$out/wine_e2e.png" -format '%k' info:)
+    [ "$colours" -gt 16 ] && break
+    sleep 1
+done
 echo "Screenshot: $out/wine_e2e.png"
-colours=$(convert "$out/wine_e2e.png" -format '%k' info:)
 echo "colours in the screenshot: $colours"
-[ "$colours" -gt 16 ] || { echo "FAIL: the screenshot is blank"; exit 1; }
+[ "$colours" -gt 16 ] || fail "the screenshot is blank"
 
+# Until the clipboard holds the table, with its last line.
 keys ctrl+shift+c
-sleep 0.5
-xclip -selection clipboard -o >"$work/clipboard.txt"
+for _ in $(seq "$((window_limit * 10))"); do
+    xclip -selection clipboard -o >"$work/clipboard.txt" 2>/dev/null &&
+        grep -q '^Reactanță' "$work/clipboard.txt" && break
+    sleep 0.1
+done
 cat "$work/clipboard.txt"
 failed=0
 while IFS= read -r line; do
@@ -62,15 +72,13 @@ Sarcina Q, nominală efectivă\t5,809\tuC
 Reactanță Xc, nominală\t821,941\tkΩ
 TABLE
 
+[ "$failed" -eq 0 ] || explain
 # The focus is in the rating check: the first Esc closes it, the second
 # ends the program.
 keys Escape
 sleep 0.5
 keys Escape
-status=0
-timeout 20 tail --pid="$program_pid" -f /dev/null || { echo "FAIL: Esc did not end the program"; exit 1; }
-wait "$program_pid" || status=$?
-program_pid=
-[ "$status" -eq 0 ] || { echo "FAIL: exit code $status after Esc"; exit 1; }
+wait_for_end || fail "Esc did not end the program"
+[ "$status" -eq 0 ] || fail "exit code $status after Esc"
 echo "PASS: exit code 0 after Esc"
 exit $failed
