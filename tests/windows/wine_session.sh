@@ -57,6 +57,8 @@ wait_for_window() {
     while [ -z "$window" ] && ((SECONDS - start < window_limit)); do
         window=$(xdotool search --onlyvisible --name '^ Tolvarine $' 2>/dev/null | head -n 1) ||
             true
+        # A program that has ended shows no window any more: no use waiting.
+        [ -n "$window" ] || kill -0 "$program_pid" 2>/dev/null || break
         [ -n "$window" ] || sleep 0.2
     done
     [ -n "$window" ] && return 0
