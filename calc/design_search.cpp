@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-#include <ranges>
 #include <tuple>
 
 namespace calc {
@@ -140,7 +139,8 @@ void Search(const DesignQuery &query, const HalfSums &sums, int count, Leaders &
     // The largest sums first: their complements are sums of larger parts,
     // which the order of indices admits, so the leaders fill and the bound
     // closes in early.
-    for (const HalfSum &x : std::views::reverse(lower)) {
+    for (auto from = lower.rbegin(); from != lower.rend(); ++from) {
+        const HalfSum &x = *from;
         const auto at =
             std::lower_bound(upper.begin(), upper.end(), needed - x.value,
                              [](const HalfSum &sum, double value) { return sum.value < value; });
