@@ -84,8 +84,15 @@ CapacitorRating Rate(const RatingInput &input, double tolerance, std::size_t i) 
     const RatedCapacitor &capacitor = input.capacitors[i];
     CapacitorRating rating;
     rating.present = true;
-    rating.nominalVolts = VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
-    rating.worstVolts = Mul(input.volts, WorstShare(input, tolerance, i));
+    // The applied voltage too large for these capacitances: a chain that the
+    // window did not compute (a design's) meets it here first. A failure of
+    // the check's own, so that the window's results stand.
+    const std::vector<InputRef> across = With({{Input::AppliedVoltage}}, Capacitances(input));
+    rating.nominalVolts = Checked(Step::Peak, Direction::TooLarge, across, [&] {
+        return VoltageAcross(input.volts, input.equivalent, capacitor.picofarads);
+    });
+    rating.worstVolts = Checked(Step::Peak, Direction::TooLarge, across,
+                                [&] { return Mul(input.volts, WorstShare(input, tolerance, i)); });
     rating.worstPeak = Checked(Step::Peak, Direction::TooLarge, {{Input::AppliedVoltage}},
                                [&] { return Mul(rating.worstVolts, std::numbers::sqrt2); });
     if (capacitor.ratedVolts != 0) {

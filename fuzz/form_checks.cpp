@@ -68,7 +68,7 @@ std::string CheckNoCapacitor(const FormSnapshot &s, const FormSnapshot &before) 
     if (AnyShown(s))
         return "no capacitor, yet the equivalent capacitance is shown";
     if (s.band == window::frmTolvarine::BandKind::Failure && !s.designFailed)
-        return "no capacitor, yet the error is shown";
+        return "no capacitor, yet the error \"" + s.error + "\" is shown";
     for (std::size_t k = 0; k < 4; ++k) {
         const std::string &unit = s.voltageUnits[k];
         if (s.voltages[k] != "0")
