@@ -119,6 +119,18 @@ TEST_F(WindowBehaviour, StartsWithTheLoadedValuesAndTheFocusInC1) {
     ExpectWidgetsMirrorModel();
 }
 
+// A hidden caption is measured when it is shown: in a font wider than the
+// table's, "Capacitate echivalentă:" grows to its whole width then.
+TEST_F(WindowBehaviour, FitsAHiddenCaptionWhenItIsShown) {
+    QLabel &caption = Label("lblEticheteS(0)");
+    QFont wide = caption.font();
+    wide.setPointSizeF(wide.pointSizeF() * 1.5);
+    caption.setFont(wide);
+    TypeInto("txtCs(0)", "100n");
+    ASSERT_FALSE(caption.isHidden());
+    EXPECT_GE(caption.width(), QFontMetrics(wide).horizontalAdvance(caption.text()));
+}
+
 TEST_F(WindowBehaviour, ShowsTheErrorMessageWhileACapacitanceOverflowsAndTakesItBackAfter) {
     TypeInto("txtCs(0)", "9307");
     Choose("cboCs(0)", "uF");

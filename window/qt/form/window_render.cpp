@@ -99,13 +99,14 @@ void TolvarineWindow::RenderLabel(ControlId id, const window::Label &label, QLab
     const QString caption = QString::fromStdString(label.Caption());
     const bool wasShown = !widget.isHidden();
     const bool changed = widget.text() != caption;
-    if (changed) {
+    if (changed)
         widget.setText(caption);
-        // A caption wider than the table's size makes its label grow; the
-        // messages of lblEroare and lblVerificare wrap instead.
-        if (id.control != Control::lblEroare && id.control != Control::lblVerificare)
-            widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
-    }
+    // A caption wider than the table's size makes its label grow; the
+    // messages of lblEroare and lblVerificare wrap instead. A hidden caption
+    // is measured when it is shown: measuring loads its font.
+    if (label.Shown() && (changed || !wasShown) && id.control != Control::lblEroare &&
+        id.control != Control::lblVerificare)
+        widget.setGeometry(FittedLabelRect(m_labelRects.at(id), widget.font(), caption));
     RenderShown(widget, label.Shown());
     // The warning is announced when a margin turns red, not when it turns
     // green again nor while the excess changes.
