@@ -71,7 +71,11 @@ struct ControlId {
 
 // A capacitor as the window labels it, by its index 0 to 3: "C1" to "C4".
 inline std::string CapacitorName(int index) {
-    return "C" + std::to_string(index + 1);
+    // Appended rather than "C" + ...: GCC 12 warns falsely (-Wrestrict) on
+    // the inlined insert of an optimised build.
+    std::string name = "C";
+    name += std::to_string(index + 1);
+    return name;
 }
 
 enum class Notification { Load, KeyPress, Click, Change };
