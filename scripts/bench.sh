@@ -23,7 +23,8 @@ build="${BENCH_BUILD:-$build_bench}"
 before="${BENCH_BEFORE:-}"
 runs="${BENCH_RUNS:-20}"
 repetitions="${BENCH_REPETITIONS:-10}"
-targets=(core_bench view_bench first_paint_tolvarine first_paint_minimal startup_harness)
+targets=(core_bench view_bench first_paint_tolvarine first_paint_minimal first_paint_widgets
+    startup_harness)
 
 scripts/install-deps.sh build quality
 launcher=()
@@ -59,7 +60,8 @@ for ((round = 1; round <= repetitions; round++)); do
     done
 done
 
-programs=("minimal=$build/bench/first_paint_minimal" "tolvarine=$build/bench/first_paint_tolvarine")
+programs=("minimal=$build/bench/first_paint_minimal" "tolvarine=$build/bench/first_paint_tolvarine"
+    "widgets=$build/bench/first_paint_widgets")
 [ -n "$before" ] && programs+=("before=$before/bench/first_paint_tolvarine")
 "$build/bench/startup_harness" "$runs" "${programs[@]}" | tee "$results/startup.txt"
 
@@ -156,5 +158,15 @@ startupRow "start-up to first paint vs minimal" first-paint-cpu-ms 1 ms 1.08
 startupRow "  the same, wall time" first-paint-wall-ms 1 ms -
 startupRow "whole run, user + system, vs minimal" run-cpu-ms 1 ms -
 startupRow "peak memory (max RSS) vs minimal" peak-rss-kib 1024 MiB 1.06
+# The same two against the yardstick of the window's stock widgets alone:
+# what they cost over the minimal window, and what the program adds to them.
+overWidgets() { # measure
+    awk -v m="$1" '$2 == m && $1 == "widgets" { w = $3 } $2 == m && $1 == "tolvarine" { t = $3 }
+        END { printf "%.3fx", (w > 0) ? t / w : 0 }' "$results/startup.txt"
+}
+row "  stock widgets alone, first paint" "$(ratioCell widgets first-paint-cpu-ms 1 ms)" "" - -
+row "  stock widgets alone, peak memory" "$(ratioCell widgets peak-rss-kib 1024 MiB)" "" - -
+row "  the program over them, first paint" "$(overWidgets first-paint-cpu-ms)" "" - -
+row "  the program over them, peak memory" "$(overWidgets peak-rss-kib)" "" - -
 echo "spread: +- the standard deviation of the benchmark runs; [the range of the start-up runs]"
 echo "reports: $results"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up of the Windows program under Wine against a minimal Qt Widgets
-# window of the same size built the same way (static, same Qt), each ending
-# once it has painted its first frame. They run in rounds, taking turns and
+# window of the same size built the same way (static, same Qt), and against
+# the window's stock widgets alone, each ending once it has painted its
+# first frame. They run in rounds, taking turns and
 # alternating which goes first, so a busy phase of the machine weighs on both.
 # Reports the median wall time from launch to exit and the program's own CPU
 # time to its first paint, and their ratios. It measures; it fails nothing.
@@ -17,7 +18,7 @@ rounds=${2:-9}
 # shellcheck source=/dev/null
 source "$build/wine.env"
 wine=${WINE:?}
-programs=(minimal tolvarine)
+programs=(minimal widgets tolvarine)
 
 work=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
@@ -40,7 +41,11 @@ run() { # <program>: appends "<wall ms> <cpu ms>" to its file
         >>"$work/$1"
 }
 for round in $(seq "$rounds"); do
-    if (( round % 2 )); then run minimal; run tolvarine; else run tolvarine; run minimal; fi
+    if (( round % 2 )); then
+        run minimal; run widgets; run tolvarine
+    else
+        run tolvarine; run widgets; run minimal
+    fi
 done
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
@@ -52,5 +57,10 @@ done
 echo "Start-up under Wine, $rounds rounds, medians:"
 printf '  %-10s %10s %18s\n' program "wall ms" "cpu ms to paint"
 for p in "${programs[@]}"; do printf '  %-10s %10s %18s\n' "$p" "${wall[$p]}" "${cpu[$p]}"; done
-LC_ALL=C awk -v w1="${wall[tolvarine]}" -v w0="${wall[minimal]}" -v c1="${cpu[tolvarine]}" \
-    -v c0="${cpu[minimal]}" 'BEGIN { printf "  ratio tolvarine/minimal: wall %.2f, cpu %.2f\n", w1 / w0, c1 / c0 }'
+ratio() { # program baseline
+    LC_ALL=C awk -v w1="${wall[$1]}" -v w0="${wall[$2]}" -v c1="${cpu[$1]}" -v c0="${cpu[$2]}" \
+        -v name="$1/$2" 'BEGIN { printf "  ratio %s: wall %.2f, cpu %.2f\n", name, w1 / w0, c1 / c0 }'
+}
+ratio tolvarine minimal
+ratio widgets minimal
+ratio tolvarine widgets
