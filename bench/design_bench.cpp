@@ -53,6 +53,15 @@ void BM_DesignSearchUnrated(benchmark::State &state) {
 }
 BENCHMARK(BM_DesignSearchUnrated)->Arg(400)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
+// DC ratings at 3.4 kV, which only chains of three or four parts near equal
+// can have.
+void BM_DesignSearchPartlyRated(benchmark::State &state) {
+    calc::DesignQuery query = Query(calc::PreferredSeries::E24, 10);
+    query.volts = 3434;
+    Search(state, query);
+}
+BENCHMARK(BM_DesignSearchPartlyRated)->Unit(benchmark::kMicrosecond);
+
 // Growth with the series over 1 pF to 10 mF: E3, E6, E12, E24 (31, 61, 121
 // and 241 values). Google Benchmark's CSV takes no counter that only some
 // benchmarks have.

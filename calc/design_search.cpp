@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 #include <tuple>
 
@@ -54,46 +55,37 @@ HalfSums SortedSums(const std::vector<double> &reciprocals, int most) {
     return sums;
 }
 
-// The best combinations so far, those whose parts all have a rating apart
-// from the others.
+// The best rows so far of one pass of the search: the rated rows, or the
+// others.
 class Leaders {
 public:
-    Leaders(std::size_t count, bool ratedPossible)
+    Leaders(std::size_t count, bool rated)
         : m_count(count)
-        , m_ratedPossible(ratedPossible) {}
+        , m_rated(rated) {}
 
     void Offer(const Combination &c) {
-        if (!(std::fabs(c.deviation) < kFarthestDeviation))
+        if (c.rated != m_rated || !(std::fabs(c.deviation) < kFarthestDeviation))
             return;
-        std::vector<Combination> &list = c.rated ? m_rated : m_unrated;
-        if (list.size() == m_count && !RanksBefore(c, list.back()))
+        if (m_rows.size() == m_count && !RanksBefore(c, m_rows.back()))
             return;
-        list.insert(std::upper_bound(list.begin(), list.end(), c, RanksBefore), c);
-        if (list.size() > m_count)
-            list.pop_back();
+        m_rows.insert(std::upper_bound(m_rows.begin(), m_rows.end(), c, RanksBefore), c);
+        if (m_rows.size() > m_count)
+            m_rows.pop_back();
     }
 
     // No combination farther than this from the target can enter.
     double Bound() const {
-        if (m_rated.size() == m_count)
-            return Farthest(m_rated);
-        return m_ratedPossible ? kFarthestDeviation : Farthest(m_unrated);
+        return m_rows.size() < m_count ? kFarthestDeviation : std::fabs(m_rows.back().deviation);
     }
 
     void AppendTo(std::vector<Combination> &all) const {
-        all.insert(all.end(), m_rated.begin(), m_rated.end());
-        all.insert(all.end(), m_unrated.begin(), m_unrated.end());
+        all.insert(all.end(), m_rows.begin(), m_rows.end());
     }
 
 private:
-    double Farthest(const std::vector<Combination> &list) const {
-        return list.size() < m_count ? kFarthestDeviation : std::fabs(list.back().deviation);
-    }
-
     std::size_t m_count;
-    bool m_ratedPossible;
-    std::vector<Combination> m_rated;
-    std::vector<Combination> m_unrated;
+    bool m_rated;
+    std::vector<Combination> m_rows;
 };
 
 double Spread(double tolerance) {
@@ -104,17 +96,25 @@ double Compared(RatingKind kind, double worstVolts) {
     return kind == RatingKind::DirectPeak ? worstVolts * std::numbers::sqrt2 : worstVolts;
 }
 
-// Whether any `count` parts can all have a rating: the most loaded part
-// carries the least when all are equal.
-bool RatedPossible(const DesignQuery &query, int count) {
-    const double share = 1 / (1 + Spread(query.tolerancePercent / 100) * (count - 1));
-    const double least = Compared(query.kind, query.volts * share);
-    return StandardRating(query.kind, least * (1 - 1e-9)).has_value();
+// The largest share of the sum of reciprocals that a chain's smallest part
+// (the most loaded) may have in a rated row; infinite where any part holds
+// its share. A part carries V * r / (r + spread * (S - r)) at worst, r its
+// reciprocal and S the sum, which the highest rating holds while r / S stays
+// below this share.
+double RatedShare(const DesignQuery &query) {
+    const double spread = Spread(query.tolerancePercent / 100);
+    const double highest = StandardRatings(query.kind).back();
+    const double holds =
+        query.kind == RatingKind::DirectPeak ? highest / std::numbers::sqrt2 : highest;
+    const double excess = query.volts - holds * (1 - spread);
+    return excess > 0 ? holds * spread / excess : std::numeric_limits<double>::infinity();
 }
 
 // Every combination of exactly `count` parts that may be among the best,
-// from the sums of `count / 2` parts and those of the rest.
-void Search(const DesignQuery &query, const HalfSums &sums, int count, Leaders &leaders) {
+// from the sums of `count / 2` parts and those of the rest; with a finite
+// `share`, only those whose smallest part has at most that share of the sum.
+void Search(const DesignQuery &query, const HalfSums &sums, int count, double share,
+            Leaders &leaders) {
     const std::vector<HalfSum> &lower = sums[static_cast<std::size_t>(count / 2)];
     const std::vector<HalfSum> &upper = sums[static_cast<std::size_t>(count - count / 2)];
     const double needed = 1 / query.target;
@@ -136,17 +136,31 @@ void Search(const DesignQuery &query, const HalfSums &sums, int count, Leaders &
         }
         leaders.Offer(Evaluate(query, parts, count));
     };
+    const auto below = [](const HalfSum &sum, double value) { return sum.value < value; };
     // The largest sums first: their complements are sums of larger parts,
     // which the order of indices admits, so the leaders fill and the bound
     // closes in early.
     for (auto from = lower.rbegin(); from != lower.rend(); ++from) {
         const HalfSum &x = *from;
+        // x holds the smallest parts, except where it is empty (one part):
+        // the other half's parts are no smaller than x's largest, and the
+        // smallest one may carry at most `share` of the sum.
+        const auto reciprocal = [&](int i) { return 1 / query.parts[static_cast<std::size_t>(i)]; };
+        const bool empty = x.last < 0;
+        const double largest =
+            empty ? std::numeric_limits<double>::infinity()
+                  : (x.value + (count - count / 2) * reciprocal(x.last)) * (1 + 1e-9);
+        const double least = empty ? 0 : reciprocal(x.first) / share * (1 - 1e-9);
+        if (least > largest)
+            continue;
         const auto at =
-            std::lower_bound(upper.begin(), upper.end(), needed - x.value,
-                             [](const HalfSum &sum, double value) { return sum.value < value; });
-        for (auto it = at; it != upper.end() && !far(x.value + it->value); ++it)
+            std::lower_bound(upper.begin(), upper.end(), std::max(needed, least) - x.value, below);
+        for (auto it = at;
+             it != upper.end() && x.value + it->value <= largest && !far(x.value + it->value); ++it)
             offer(x, *it);
-        for (auto it = at; it != upper.begin() && !far(x.value + std::prev(it)->value); --it)
+        for (auto it = at; it != upper.begin() && x.value + std::prev(it)->value >= least &&
+                           !far(x.value + std::prev(it)->value);
+             --it)
             offer(x, *std::prev(it));
     }
 }
@@ -201,10 +215,19 @@ std::vector<Combination> BestCombinations(const DesignQuery &query, std::size_t 
     for (const double part : query.parts)
         reciprocals.push_back(1 / part);
     const HalfSums sums = SortedSums(reciprocals, query.most);
-    for (int parts = std::max(query.fewest, 1); parts <= std::min(query.most, 4); ++parts) {
-        Leaders leaders(count, RatedPossible(query, parts));
-        Search(query, sums, parts, leaders);
-        leaders.AppendTo(all);
+    const int fewest = std::max(query.fewest, 1);
+    const int most = std::min(query.most, 4);
+    // The rated rows first; the others only where fewer rows than wanted are
+    // rated, as they rank after them.
+    for (const bool rated : {true, false}) {
+        if (!rated && all.size() >= count)
+            break;
+        const double share = rated ? RatedShare(query) : std::numeric_limits<double>::infinity();
+        for (int parts = fewest; parts <= most; ++parts) {
+            Leaders leaders(count, rated);
+            Search(query, sums, parts, share, leaders);
+            leaders.AppendTo(all);
+        }
     }
     std::sort(all.begin(), all.end(), RanksBefore);
     if (all.size() > count)

@@ -82,10 +82,13 @@ std::vector<PartValue> PartValues(PreferredSeries series, double fromPf, double 
     return parts;
 }
 
+std::span<const double> StandardRatings(RatingKind kind) {
+    return kind == RatingKind::DirectPeak ? std::span<const double>(kDirectRatings)
+                                          : std::span<const double>(kAlternatingRatings);
+}
+
 std::optional<double> StandardRating(RatingKind kind, double volts) {
-    const std::span<const double> ratings = kind == RatingKind::DirectPeak
-                                                ? std::span<const double>(kDirectRatings)
-                                                : std::span<const double>(kAlternatingRatings);
+    const std::span<const double> ratings = StandardRatings(kind);
     const auto it = std::lower_bound(ratings.begin(), ratings.end(), volts);
     if (it == ratings.end())
         return std::nullopt;

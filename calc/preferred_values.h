@@ -50,6 +50,9 @@ inline constexpr std::array<double, 16> kDirectRatings = {
     16, 25, 35, 50, 63, 100, 160, 200, 250, 400, 450, 630, 1000, 1600, 2000, 3000};
 inline constexpr std::array<double, 4> kAlternatingRatings = {275, 305, 310, 440};
 
+// The standard ratings of `kind`, ascending.
+std::span<const double> StandardRatings(RatingKind kind);
+
 // The smallest standard rating of `kind` that holds `volts` (the worst peak
 // for a DC rating, the worst RMS value for an AC one); none where none does.
 std::optional<double> StandardRating(RatingKind kind, double volts);

@@ -137,6 +137,7 @@ gbRow "rating panel's first opening, painted" BM_RatingPanelFirstOpening/iterati
 # The design search: the whole search, and its growth with the series (over
 # 1 pF to 10 mF) and with the range (E24, from 1 pF).
 gbRow "design search, E24, 1-4 parts, 1pF-10mF" BM_DesignSearch 20000
+gbRow "  the same at 3.4 kV DC, partly rated" BM_DesignSearchPartlyRated 20000
 gbRow "  the same for E3" BM_DesignSearchSeries/0 -
 gbRow "  the same for E6" BM_DesignSearchSeries/1 -
 gbRow "  the same for E12" BM_DesignSearchSeries/2 -

@@ -143,21 +143,29 @@ TEST(DesignSearch, AgreesWithBruteForce) {
     };
     const double targets[] = {2500, 1234.5, 7.77e3, 0.2};
     const int counts[][2] = {{1, 1}, {2, 2}, {3, 3}, {4, 4}, {1, 4}};
+    // The usual voltages, and DC ones that only some chains of three or four
+    // parts can hold, and none.
+    const double voltages[] = {0, 3434, 5000, 1e5};
     for (const auto &[series, range] : ranges) {
         for (const double target : targets) {
             for (const auto &count : counts) {
-                DesignQuery query = Query(series, range.from, range.to, target, count[0], count[1]);
-                query.volts = target > 5000 ? 230 : 1200;
-                query.tolerancePercent = 10;
-                query.kind = target > 2000 ? RatingKind::AlternatingRms : RatingKind::DirectPeak;
-                const std::vector<Combination> expected = BruteForce(query);
-                const std::vector<Combination> found = BestCombinations(query);
-                ASSERT_EQ(found.size(), expected.size()) << SeriesName(series) << " " << target;
-                for (std::size_t i = 0; i < found.size(); ++i) {
-                    EXPECT_EQ(found[i].parts, expected[i].parts)
-                        << SeriesName(series) << " " << target << " " << count[0] << "-" << count[1]
-                        << " row " << i;
-                    EXPECT_EQ(found[i].count, expected[i].count);
+                for (const double volts : voltages) {
+                    DesignQuery query =
+                        Query(series, range.from, range.to, target, count[0], count[1]);
+                    query.volts = volts != 0 ? volts : target > 5000 ? 230 : 1200;
+                    query.tolerancePercent = 10;
+                    query.kind = volts == 0 && target > 2000 ? RatingKind::AlternatingRms
+                                                             : RatingKind::DirectPeak;
+                    const std::vector<Combination> expected = BruteForce(query);
+                    const std::vector<Combination> found = BestCombinations(query);
+                    ASSERT_EQ(found.size(), expected.size()) << SeriesName(series) << " " << target;
+                    for (std::size_t i = 0; i < found.size(); ++i) {
+                        EXPECT_EQ(found[i].parts, expected[i].parts)
+                            << SeriesName(series) << " " << target << " " << count[0] << "-"
+                            << count[1] << " at " << volts << " V, row " << i;
+                        EXPECT_EQ(found[i].count, expected[i].count);
+                        EXPECT_EQ(found[i].rated, expected[i].rated);
+                    }
                 }
             }
         }
