@@ -26,3 +26,20 @@ start_accessibility_bus() {
     echo "FAIL: the accessibility bus did not answer within 20 s"
     exit 1
 }
+
+# Runs the test script (its path and arguments given) again inside a D-Bus
+# session of its own; returns once it runs there.
+in_own_session() {
+    [ -n "${TOLVARINE_TEST_SESSION:-}" ] && return 0
+    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus is not installed"; exit 77; }
+    exec env TOLVARINE_TEST_SESSION=1 dbus-run-session -- bash "$@"
+}
+
+# What a test that reads the window needs besides the given tools: the
+# virtual X server, the accessibility bus and Python's AT-SPI binding
+# (require_tools is xvfb_session.sh's).
+require_reader_tools() {
+    require_tools Xvfb /usr/libexec/at-spi-bus-launcher "$@"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+        { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+}

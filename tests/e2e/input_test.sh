@@ -10,15 +10,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 python=/usr/bin/python3
 
 # A private session bus, with the accessibility bus on it.
-if [ -z "${TOLVARINE_TEST_SESSION:-}" ]; then
-    command -v dbus-run-session >/dev/null || { echo "SKIP: dbus is not installed"; exit 77; }
-    exec env TOLVARINE_TEST_SESSION=1 dbus-run-session -- bash "$0" "$@"
-fi
-
-source "$here/xvfb_session.sh"
 source "$here/atspi_bus.sh"
-require_tools Xvfb xdotool xclip /usr/libexec/at-spi-bus-launcher
-"$python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+in_own_session "$0" "$@"
+source "$here/xvfb_session.sh"
+require_reader_tools xdotool xclip
 for name in ro_RO en_US; do
     if ! locale -a | grep -qx "$name.utf8"; then
         echo "SKIP: no locale $name.UTF-8 (scripts/install-deps.sh test)"
