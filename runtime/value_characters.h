@@ -31,4 +31,25 @@ constexpr bool IsValueBlank(std::string_view text) {
     return !text.empty() && BlankLength(text) == text.size();
 }
 
+// `text` without the value blanks it starts with.
+constexpr std::string_view TrimStartBlanks(std::string_view text) {
+    while (const std::size_t length = BlankLength(text))
+        text.remove_prefix(length);
+    return text;
+}
+
+// `text` without the value blanks it ends with.
+constexpr std::string_view TrimEndBlanks(std::string_view text) {
+    for (bool trimmed = true; trimmed;) {
+        trimmed = false;
+        for (const std::string_view blank : kValueBlanks) {
+            if (text.ends_with(blank)) {
+                text.remove_suffix(blank.size());
+                trimmed = true;
+            }
+        }
+    }
+    return text;
+}
+
 } // namespace runtime

@@ -2,39 +2,12 @@
 // The marks printed after a rating and before a tolerance.
 #include "rating_marks.h"
 
-#include <array>
+#include "value_characters.h"
+
 #include <cctype>
 
 namespace window {
 namespace {
-
-constexpr std::array<std::string_view, 3> kBlanks = {" ", "\u00A0", "\u202F"};
-
-std::string_view TrimEndBlanks(std::string_view text) {
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view blank : kBlanks) {
-            if (text.ends_with(blank)) {
-                text.remove_suffix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return text;
-}
-
-std::string_view TrimStartBlanks(std::string_view text) {
-    for (bool trimmed = true; trimmed;) {
-        trimmed = false;
-        for (const std::string_view blank : kBlanks) {
-            if (text.starts_with(blank)) {
-                text.remove_prefix(blank.size());
-                trimmed = true;
-            }
-        }
-    }
-    return text;
-}
 
 char Upper(char c) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -61,7 +34,7 @@ std::optional<KindMark> SplitKindMark(std::string_view text) {
     }
     if (!kind)
         return std::nullopt;
-    const std::string_view value = TrimEndBlanks(text.substr(0, text.size() - length));
+    const std::string_view value = runtime::TrimEndBlanks(text.substr(0, text.size() - length));
     if (value.empty() || !std::isalnum(static_cast<unsigned char>(value.back())))
         return std::nullopt;
     return KindMark{std::string(value), *kind};
@@ -86,7 +59,7 @@ std::optional<KindKey> ReadKindKey(std::string_view key, char pending) {
 std::string WithoutPlusMinus(std::string_view text) {
     for (const std::string_view sign : {"\u00B1", "+/-", "+-"}) {
         if (text.starts_with(sign))
-            return std::string(TrimStartBlanks(text.substr(sign.size())));
+            return std::string(runtime::TrimStartBlanks(text.substr(sign.size())));
     }
     return std::string(text);
 }

@@ -99,17 +99,7 @@ std::size_t BlankAt(std::string_view text, std::size_t at) {
 }
 
 std::string TrimEndBlanks(std::string_view text) {
-    while (!text.empty()) {
-        std::size_t length = 0;
-        for (const std::string_view blank : runtime::kValueBlanks) {
-            if (text.ends_with(blank))
-                length = blank.size();
-        }
-        if (length == 0)
-            break;
-        text.remove_suffix(length);
-    }
-    return std::string(text);
+    return std::string(runtime::TrimEndBlanks(text));
 }
 
 // `text` without a unit at its end: blanks and the base unit's letters.
